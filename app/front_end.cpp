@@ -1,0 +1,89 @@
+#include "front_end.h"
+
+#include <fstream>
+#include <stdexcept>
+
+#include "engine/lgo.h"
+#include "model/capacities.h"
+
+namespace torva::app {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Moment-curvature file names for every section and thrust value the engine can analyse.
+void write_section_report_names(const RunFiles& files) {
+  std::ofstream list(files.report.parent_path() / "M_vs_EI_report_names.txt");
+  const std::string stem = files.input.stem().string();
+  char name[64];
+  for (int section = 1; section <= kMaxSections; ++section) {
+    for (int thrust = 1; thrust <= kMaxThrusts; ++thrust) {
+      std::snprintf(name, sizeof name, "-mc-s%02d-t%03d.txt", section, thrust);
+      list << (files.report.parent_path() / (stem + name)).string() << '\n';
+    }
+  }
+}
+
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const fs::path& folder) : saved_(fs::current_path()) {
+    fs::current_path(folder);
+  }
+  ~WorkingFolder() {
+    std::error_code ignored;
+    fs::current_path(saved_, ignored);
+  }
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+ private:
+  fs::path saved_;
+};
+
+}  // namespace
+
+RunFiles plan_run(const fs::path& input, const fs::path& out_dir) {
+  const fs::path folder = fs::absolute(out_dir);
+  const std::string stem = input.stem().string();
+  return {fs::absolute(input), folder / (stem + "-report.txt"), folder / (stem + "-plot.txt"),
+          folder / (stem + "-messages.txt")};
+}
+
+int run_engine(const RunFiles& files) {
+  const fs::path folder = files.report.parent_path();
+  fs::create_directories(folder);
+  {
+    std::ofstream names(folder / "NAMES.DAT");
+    names << files.input.string() << '\n'
+          << files.report.string() << '\n'
+          << files.plot.string() << '\n'
+          << files.message.string() << '\n';
+    if (!names) throw std::runtime_error("cannot write NAMES.DAT in " + folder.string());
+  }
+  write_section_report_names(files);
+  WorkingFolder inside(folder);
+  return torva::call_lgo(kInterfaceVersion);
+}
+
+std::string describe_result(int code) {
+  if (code == 0) return "The analysis ended normally.";
+  if (code == 99) return "The engine refused the call: wrong interface version.";
+  if (code == -300) {
+    return "The analysis ended normally with several kinds of warnings; the summary at the end "
+           "of the report lists them.";
+  }
+  if (code < 0) {
+    return "The analysis ended normally with warning " + std::to_string(-code) +
+           "; the summary at the end of the report explains it.";
+  }
+  if (code == 999) return "The analysis ended with internal error 999; see the message file.";
+  if (code > 100 && code < 200) {
+    return "The analysis ended with input error " + std::to_string(code - 100) +
+           "; the report and the message file say what was wrong.";
+  }
+  return "The analysis ended with runtime error " + std::to_string(code - 200) +
+         "; the report and the message file say what went wrong.";
+}
+
+}  // namespace torva::app

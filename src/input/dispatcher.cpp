@@ -1,0 +1,206 @@
+#include "input/dispatcher.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "engine/errors.h"
+#include "input/input_file.h"
+#include "input/options_reader.h"
+
+namespace torva {
+
+namespace {
+
+constexpr double kSameDepth = 1e-6;  // output depths closer than this are one depth
+
+void read_title(Engine& engine) {
+  engine.run.message.put("Reading title data");
+  for (std::string& line : engine.control.title) line = read_text_line(engine, "the title");
+}
+
+// Sorted by depth, with depths closer than 1e-6 merged; only the depth values move up when
+// a repeated depth is removed.
+void sort_output_depths(InputControl& control) {
+  auto& records = control.output_depths;
+  int n = control.output_depth_count;
+  for (int i = 0; i < n - 1; ++i) {
+    for (int j = i + 1; j < n; ++j) {
+      if (records[i].depth > records[j].depth) std::swap(records[i], records[j]);
+    }
+  }
+  for (int i = 0; i < n; ++i) {
+    int j = i + 1;
+    while (j < n) {
+      if (std::fabs(records[i].depth - records[j].depth) < kSameDepth) {
+        for (int k = j; k < n - 1; ++k) records[k].depth = records[k + 1].depth;
+        --n;
+      } else {
+        ++j;
+      }
+    }
+  }
+  control.output_depth_count = n;
+}
+
+void read_output_depths(Engine& engine) {
+  InputControl& control = engine.control;
+  for (OutputDepth& record : control.output_depths) {
+    record.deflections.fill(0.0);
+    record.deflection_count = 0;
+    record.second_count = 0;
+  }
+  if (!engine.options.PrintPYCurves) return;
+  engine.run.message.put("Reading p-y output depths and optional y-values data");
+  int count = 0;
+  read_record(engine, "the number of p-y output depths", {&count});
+  check_capacity(engine, "depths of printed p-y curves", count, kMaxOutputDepths);
+  count = std::max(count, 0);
+  for (int i = 0; i < count; ++i) {
+    int number = 0;
+    read_record(engine, "a depth of a printed p-y curve", {&number, &control.output_depths[i].depth});
+    control.output_depths[i].second_count = 0;
+  }
+  control.output_depth_count = count;
+  sort_output_depths(control);
+}
+
+template <typename T>
+T read_one(Engine& engine, std::string_view what) {
+  T value{};
+  read_record(engine, what, {&value});
+  return value;
+}
+
+[[noreturn]] void control_error(Engine& engine, const ErrorId& error, std::string_view section,
+                                std::string_view problem, std::string_view allowed) {
+  raise_error(engine, error,
+              std::string(section) + ": " + std::string(problem) + " (line " +
+                  std::to_string(input_line_number(engine)) + ").",
+              "Use " + std::string(allowed) + ".");
+}
+
+void read_stiffness_control(Engine& engine) {
+  if (!engine.options.ComputeKmatrix) return;
+  StiffnessControl& k = engine.control.stiffness;
+  constexpr std::string_view kSection = "Foundation stiffness data";
+  k.method = read_one<int>(engine, "the stiffness computation method");
+  if (k.method < 0 || k.method > 2) {
+    control_error(engine, errors::kInputStiffnessControl, kSection,
+                  "computation method " + std::to_string(k.method), "a method of 0, 1 or 2");
+  }
+  k.points = read_one<int>(engine, "the number of stiffness matrix points");
+  if (k.points < 1) {
+    control_error(engine, errors::kInputStiffnessControl, kSection,
+                  "number of points " + std::to_string(k.points), "at least one point");
+  }
+  k.distribution = read_one<int>(engine, "the stiffness point distribution");
+  if (k.distribution < 0 || k.distribution > 1) {
+    control_error(engine, errors::kInputStiffnessControl, kSection,
+                  "point distribution " + std::to_string(k.distribution),
+                  "0 (logarithmic) or 1 (arithmetic)");
+  }
+  if (k.method == 2) {
+    k.max_displacement = read_one<double>(engine, "the largest pile-head displacement");
+    k.max_rotation = read_one<double>(engine, "the largest pile-head rotation");
+  }
+}
+
+void read_pushover_control(Engine& engine) {
+  if (!engine.options.ComputePushover) return;
+  PushoverControl& push = engine.control.pushover;
+  constexpr std::string_view kSection = "Pushover data";
+  push.fixity = read_one<int>(engine, "the pushover pile-head fixity");
+  if (push.fixity < 0 || push.fixity > 2) {
+    control_error(engine, errors::kInputPushoverControl, kSection,
+                  "pile-head fixity " + std::to_string(push.fixity),
+                  "0 (free), 1 (fixed) or 2 (free and fixed head)");
+  }
+  push.distribution = read_one<int>(engine, "the pushover point distribution");
+  if (push.distribution < 0 || push.distribution > 2) {
+    control_error(engine, errors::kInputPushoverControl, kSection,
+                  "point distribution " + std::to_string(push.distribution),
+                  "0 (logarithmic), 1 (arithmetic) or 2 (user values)");
+  }
+  push.points = read_one<int>(engine, "the number of pushover points");
+  if (push.points < 1 || push.points > static_cast<int>(push.user_displacements.size())) {
+    control_error(engine, errors::kInputPushoverControl, kSection,
+                  "number of points " + std::to_string(push.points),
+                  "1 to " + std::to_string(push.user_displacements.size()) + " points");
+  }
+  if (push.distribution == 2) {
+    for (int i = 0; i < push.points; ++i) {
+      push.user_displacements[i] = read_one<double>(engine, "a pushover displacement");
+    }
+  } else {
+    push.max_deflection = read_one<double>(engine, "the largest pushover deflection");
+    push.min_deflection = read_one<double>(engine, "the smallest pushover deflection");
+  }
+  push.final_value = read_one<double>(engine, "the final pushover value");
+}
+
+void read_buckling_control(Engine& engine) {
+  if (!engine.options.ComputePileBuckling) return;
+  BucklingControl& b = engine.control.buckling;
+  constexpr std::string_view kSection = "Buckling data";
+  b.fixity = read_one<int>(engine, "the buckling pile-head fixity");
+  if (b.fixity < 0 || b.fixity > 2) {
+    control_error(engine, errors::kInputBucklingControl, kSection,
+                  "pile-head fixity " + std::to_string(b.fixity),
+                  "0 (shear and moment), 1 (shear and slope) or 2 (shear and rotational "
+                  "stiffness)");
+  }
+  b.axial_loads = read_one<int>(engine, "the number of buckling axial loads");
+  if (b.axial_loads < 1) {
+    control_error(engine, errors::kInputBucklingControl, kSection,
+                  "number of axial loads " + std::to_string(b.axial_loads),
+                  "at least one axial load");
+  }
+  b.shear = read_one<double>(engine, "the buckling pile-head shear");
+  b.moment = read_one<double>(engine, "the buckling pile-head moment");
+  b.slope = read_one<double>(engine, "the buckling pile-head slope");
+  b.rotational_stiffness = read_one<double>(engine, "the buckling rotational stiffness");
+  b.max_compression = read_one<double>(engine, "the largest buckling compression load");
+}
+
+struct Section {
+  std::string_view keyword;
+  void (*read)(Engine&);
+};
+
+// In the order the keywords are compared.
+constexpr std::array kSections = {
+    Section{"TITLE", read_title},
+    Section{"OPTIONS", read_options},
+    Section{"DEPTHS OF PRINTED P-Y CURVES", read_output_depths},
+    Section{"FOUNDATION STIFFNESS", read_stiffness_control},
+    Section{"PILE PUSHOVER ANALYSIS DATA", read_pushover_control},
+    Section{"PILE BUCKLING ANALYSIS DATA", read_buckling_control},
+};
+
+}  // namespace
+
+void read_input_data(Engine& engine) {
+  engine.run.message.put("Input of data begun");
+  bool options_read = false;
+  for (;;) {
+    const std::string line = read_text_line(engine, "the next section keyword");
+    const auto section = std::find_if(kSections.begin(), kSections.end(),
+                                      [&](const Section& s) { return s.keyword == line; });
+    if (section != kSections.end()) {
+      section->read(engine);
+      options_read = options_read || section->read == read_options;
+      continue;
+    }
+    if (line != "END") unrecognized_line(engine, line);
+    if (!options_read) {
+      raise_error(engine, errors::kInputNoOptions,
+                  "The input data file has no OPTIONS section.",
+                  "Add the OPTIONS section after the title.");
+    }
+    return;
+  }
+}
+
+}  // namespace torva

@@ -1,0 +1,51 @@
+#include "report/text_file.h"
+
+namespace torva {
+
+bool TextFile::open(const std::string& path) {
+  close();
+  path_ = path;
+  file_ = std::fopen(path.c_str(), "w");
+  return file_ != nullptr;
+}
+
+bool TextFile::reopen() {
+  if (file_ == nullptr) return false;
+  file_ = std::freopen(path_.c_str(), "w", file_);
+  return file_ != nullptr;
+}
+
+void TextFile::close() {
+  if (file_ != nullptr) std::fclose(file_);
+  if (fallback_ != nullptr) std::fclose(fallback_);
+  file_ = nullptr;
+  fallback_ = nullptr;
+}
+
+std::FILE* TextFile::stream() {
+  if (file_ != nullptr) return file_;
+  switch (channel_) {
+    case Channel::kReport:
+      return stdout;
+    case Channel::kMessage:
+      if (fallback_ == nullptr) fallback_ = std::fopen("fort.8", "w");
+      return fallback_;
+    case Channel::kPlot:
+      return nullptr;
+  }
+  return nullptr;
+}
+
+void TextFile::put(std::string_view text) {
+  std::FILE* out = stream();
+  if (out == nullptr) return;
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fputc('\n', out);
+  if (channel_ == Channel::kMessage || file_ == nullptr) std::fflush(out);
+}
+
+void TextFile::blank(int count) {
+  for (int k = 0; k < count; ++k) put(std::string_view{});
+}
+
+}  // namespace torva

@@ -1,0 +1,17 @@
+# The shared library must export LGO and no other engine symbol.
+execute_process(COMMAND nm -D --defined-only ${LIB} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "nm failed on ${LIB}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(exported "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
+  # Symbols of the C and C++ runtime that the linker adds are not the engine's.
+  if(NOT name MATCHES "^(_init|_fini|_edata|_end|__bss_start)$")
+    list(APPEND exported "${name}")
+  endif()
+endforeach()
+if(NOT exported STREQUAL "LGO")
+  message(FATAL_ERROR "exported symbols: ${exported}")
+endif()

@@ -1,0 +1,91 @@
+#include "support/test_support.h"
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "engine/run_sequence.h"
+
+namespace torva::testing {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> read_lines(const fs::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string read_text(const fs::path& file) {
+  std::ifstream in(file);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+RunFolder::RunFolder() : engine_(std::make_unique<Engine>()) {
+  std::random_device random;
+  path_ = fs::temp_directory_path() / ("torva-test-" + std::to_string(random()));
+  fs::create_directories(path_);
+}
+
+RunFolder::~RunFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+void RunFolder::write(const std::string& name, const std::string& text) const {
+  std::ofstream(path_ / name) << text;
+}
+
+void RunFolder::write_names() const {
+  write("NAMES.DAT", "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n");
+}
+
+int RunFolder::run(const std::string& input_text) {
+  write("input.tp7", input_text);
+  write_names();
+  return run_as_is();
+}
+
+int RunFolder::run_as_is(int interface_version) {
+  const fs::path saved = fs::current_path();
+  fs::current_path(path_);
+  const int code = run_analysis(*engine_, interface_version);
+  fs::current_path(saved);
+  return code;
+}
+
+bool contains_block(const std::vector<std::string>& lines, const std::vector<std::string>& expected) {
+  return std::search(lines.begin(), lines.end(), expected.begin(), expected.end()) != lines.end();
+}
+
+bool contains_line(const std::vector<std::string>& lines, const std::string& expected) {
+  return std::find(lines.begin(), lines.end(), expected) != lines.end();
+}
+
+std::string options_section(const std::string& units) {
+  return "OPTIONS\n" + units +
+         "\n"
+         "UseLRFD NO\n"
+         "ComputeKmatrix NO\n"
+         "UseTipShear NO\n"
+         "UseSoilMovement NO\n"
+         "UsePYModifiers NO\n"
+         "ComputeEIOnly NO\n"
+         "Loading STATIC     0\n"
+         "MaxIterations 100\n"
+         "DeflectionLimit 10.0\n"
+         "Tolerance 1.0E-5\n"
+         "Increments 100\n"
+         "PrintSummaryOnly NO\n"
+         "PrintIncrement 1\n"
+         "PrintPYCurves NO\n"
+         "ComputeInteraction NO\n"
+         "ComputePushover NO\n"
+         "ComputePileBuckling NO\n";
+}
+
+}  // namespace torva::testing

@@ -1,0 +1,52 @@
+// Whole runs of the engine in a temporary folder, and reading back what they wrote.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/engine.h"
+
+namespace torva::testing {
+
+std::vector<std::string> read_lines(const std::filesystem::path& file);
+std::string read_text(const std::filesystem::path& file);
+
+// A temporary working folder that the test runs the engine in; removed afterwards.
+class RunFolder {
+ public:
+  RunFolder();
+  ~RunFolder();
+  RunFolder(const RunFolder&) = delete;
+  RunFolder& operator=(const RunFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path file(const std::string& name) const { return path_ / name; }
+  void write(const std::string& name, const std::string& text) const;
+
+  // Writes NAMES.DAT for input.tp7, report.txt, plot.txt and messages.txt.
+  void write_names() const;
+  // Writes the input file and NAMES.DAT, runs the engine in this folder and returns its code.
+  int run(const std::string& input_text);
+  // Runs the engine in this folder on whatever control files are there.
+  int run_as_is(int interface_version = 7001);
+
+  Engine& engine() { return *engine_; }
+  std::vector<std::string> report() const { return read_lines(file("report.txt")); }
+  std::vector<std::string> plot() const { return read_lines(file("plot.txt")); }
+  std::vector<std::string> messages() const { return read_lines(file("messages.txt")); }
+
+ private:
+  std::filesystem::path path_;
+  std::unique_ptr<Engine> engine_;
+};
+
+// True when `lines` holds `expected` as consecutive lines starting somewhere.
+bool contains_block(const std::vector<std::string>& lines, const std::vector<std::string>& expected);
+bool contains_line(const std::vector<std::string>& lines, const std::string& expected);
+
+// The OPTIONS section of a small full analysis with the given unit line.
+std::string options_section(const std::string& units = "Units USCS");
+
+}  // namespace torva::testing
