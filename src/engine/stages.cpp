@@ -1,6 +1,7 @@
 #include "engine/stages.h"
 
 #include "engine/errors.h"
+#include "input/unit_conversion.h"
 #include "report/plot_records.h"
 
 namespace torva {
@@ -35,6 +36,11 @@ void full_analysis(Engine& engine) {
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
+  if (engine.options.IUNITS == kUnitsUS) {
+    convert_input_units_us(engine);
+  } else {
+    convert_input_units_other(engine);
+  }
   if (engine.options.i_Analysis_Type == kBendingPropertiesOnly) {
     bending_properties_only(engine);
   } else {

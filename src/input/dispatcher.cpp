@@ -6,8 +6,12 @@
 #include <string_view>
 
 #include "engine/errors.h"
+#include "input/auxiliary_readers.h"
 #include "input/input_file.h"
+#include "input/loading_reader.h"
+#include "input/lrfd_reader.h"
 #include "input/options_reader.h"
+#include "input/soil_reader.h"
 
 namespace torva {
 
@@ -173,6 +177,16 @@ struct Section {
 constexpr std::array kSections = {
     Section{"TITLE", read_title},
     Section{"OPTIONS", read_options},
+    Section{"AXIAL THRUST LOADS", read_axial_thrust_loads},
+    Section{"SOIL LAYERS", read_soil_layers},
+    Section{"TIP SHEAR", read_tip_shear},
+    Section{"PILE BATTER AND SLOPE", read_batter_and_slope},
+    Section{"GROUPEFF", read_group_effect_factors},
+    Section{"LRFD LOADS", read_lrfd_loads},
+    Section{"LRFD FACTORS AND CASES", read_lrfd_factors},
+    Section{"LOADING", read_loading},
+    Section{"SOIL MOVEMENTS", read_soil_movements},
+    Section{"GROUP EFFECT FACTORS", read_group_effect_factors},
     Section{"DEPTHS OF PRINTED P-Y CURVES", read_output_depths},
     Section{"FOUNDATION STIFFNESS", read_stiffness_control},
     Section{"PILE PUSHOVER ANALYSIS DATA", read_pushover_control},
@@ -199,6 +213,8 @@ void read_input_data(Engine& engine) {
                   "The input data file has no OPTIONS section.",
                   "Add the OPTIONS section after the title.");
     }
+    check_group_factors_given(engine);
+    derive_axial_thrust_list(engine);
     return;
   }
 }

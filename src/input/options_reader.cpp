@@ -185,6 +185,9 @@ void read_options(Engine& engine) {
   options.UseTipShear = read_switch(engine, "UseTipShear", "tip shear");
   options.UseSoilMovement = read_switch(engine, "UseSoilMovement", "soil movement", true, true);
   options.UsePYModifiers = read_switch(engine, "UsePYModifiers", "use of p-y modifiers");
+  // The option stands for a one-row table until a group effect section gives the rows; a
+  // table read before the options keeps its rows.
+  if (!engine.group_factors.given) engine.group_factors.count = options.UsePYModifiers ? 1 : 0;
   options.i_Analysis_Type = read_switch(engine, "ComputeEIOnly", "compute nonlinear EI only")
                                 ? kBendingPropertiesOnly
                                 : kFullAnalysis;

@@ -2,8 +2,10 @@
 // instance; every run starts by resetting it to its load-time state.
 #pragma once
 
+#include "model/loading.h"
 #include "model/options.h"
 #include "model/run_control.h"
+#include "model/soil.h"
 #include "model/warnings.h"
 
 namespace torva {
@@ -13,6 +15,16 @@ struct Engine {
   WarningRegistry warnings;
   Options options;
   InputControl control;
+  SoilLayers soil;                 // soil layers and their p-y criteria
+  SoilProfile profile;             // soil properties at layer tops and bottoms
+  UserPYCurves user_py;            // user-input p-y curves by profile row
+  GroupFactorTable group_factors;  // p- and y-multipliers for group action
+  SoilMovement soil_movement;      // lateral soil movement against depth
+  TipShearCurve tip_shear;         // shear resistance at the pile tip
+  PileInclination inclination;     // ground slope and pile batter
+  PileHeadLoading loading;         // pile-head load cases and their distributed load
+  LrfdInput lrfd;                  // LRFD combinations and unfactored loading groups
+  ThrustList thrusts;              // axial thrusts of the section analysis
 };
 
 // Puts every table back to its load-time state (closes any run file still open).

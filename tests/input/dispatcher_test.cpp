@@ -47,9 +47,10 @@ TEST(Dispatcher, TitleAndRepeatedSectionsOverwrite) {
 TEST(Dispatcher, OutputDepthsAreSortedAndCloseOnesMerged) {
   RunFolder folder;
   const std::string depths = "DEPTHS OF PRINTED P-Y CURVES\n4\n1 10.0\n2 5.0\n3 10.0000001\n4 20\n";
-  ASSERT_EQ(folder.run(with_options(options_with("PrintPYCurves NO", "PrintPYCurves YES"),
-                                    depths + "END\n")),
-            0);
+  // SI depths are kept as read (US customary feet would be converted to inches).
+  std::string options = options_with("PrintPYCurves NO", "PrintPYCurves YES");
+  options.replace(options.find("Units USCS"), 10, "Units SI");
+  ASSERT_EQ(folder.run(with_options(options, depths + "END\n")), 0);
   const InputControl& control = folder.engine().control;
   ASSERT_EQ(control.output_depth_count, 3);
   EXPECT_EQ(control.output_depths[0].depth, 5.0);
