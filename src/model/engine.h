@@ -4,6 +4,7 @@
 
 #include "model/options.h"
 #include "model/run_control.h"
+#include "model/sections.h"
 #include "model/warnings.h"
 
 namespace torva {
@@ -13,6 +14,7 @@ struct Engine {
   WarningRegistry warnings;
   Options options;
   InputControl control;
+  Sections sections;
 };
 
 // Puts every table back to its load-time state (closes any run file still open).
