@@ -11,6 +11,7 @@
 #include "input/loading_reader.h"
 #include "input/lrfd_reader.h"
 #include "input/options_reader.h"
+#include "input/section_reader.h"
 #include "input/soil_reader.h"
 
 namespace torva {
@@ -177,6 +178,7 @@ struct Section {
 constexpr std::array kSections = {
     Section{"TITLE", read_title},
     Section{"OPTIONS", read_options},
+    Section{"SECTIONS", read_sections},
     Section{"AXIAL THRUST LOADS", read_axial_thrust_loads},
     Section{"SOIL LAYERS", read_soil_layers},
     Section{"TIP SHEAR", read_tip_shear},

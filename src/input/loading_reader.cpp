@@ -50,13 +50,6 @@ void exchange_sort(int count, Get&& value) {
   }
 }
 
-// The number of pile sections read. The section table is not part of this module yet; until
-// it is, no section has been read.
-int pile_section_count(const Engine& engine) {
-  (void)engine;
-  return 0;
-}
-
 }  // namespace
 
 void read_loading(Engine& engine) {
@@ -109,7 +102,7 @@ void read_axial_thrust_loads(Engine& engine) {
 
 void derive_axial_thrust_list(Engine& engine) {
   // With interaction diagrams the section analysis takes the thrusts as input.
-  if (engine.options.ComputeInteraction || pile_section_count(engine) < 1) return;
+  if (engine.options.ComputeInteraction || engine.sections.count < 1) return;
   ThrustList& list = engine.thrusts;
   const bool lrfd = engine.options.UseLRFD;
   const int count = lrfd ? engine.lrfd.group_count : engine.loading.count;

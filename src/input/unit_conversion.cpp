@@ -8,10 +8,19 @@ constexpr double kInchesPerFoot = 12.0;
 constexpr double kSquareInchesPerSquareFoot = 144.0;
 constexpr double kCubicInchesPerCubicFoot = 1728.0;
 
-// Pile length, section lengths and depths, and the section point depths, feet to inches.
-// The section table is not part of this module yet: until it is, no section has been read
-// and there is nothing to convert.
-void convert_pile_sections_to_inches(Engine& engine) { (void)engine; }
+// Pile length, section lengths and depths, and the section point depths, feet to inches
+// (every other section dimension is given in inches).
+void convert_pile_sections_to_inches(Engine& engine) {
+  Sections& sections = engine.sections;
+  sections.pile_length *= kInchesPerFoot;
+  for (SectionPoint& point : sections.points) point.depth *= kInchesPerFoot;
+  sections.point_count = 2 * sections.count;
+  for (PileSection& section : sections.table) {
+    section.length *= kInchesPerFoot;
+    section.top *= kInchesPerFoot;
+    section.bottom *= kInchesPerFoot;
+  }
+}
 
 void convert_soil_to_inches(Engine& engine) {
   SoilLayers& soil = engine.soil;

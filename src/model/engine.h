@@ -5,6 +5,7 @@
 #include "model/loading.h"
 #include "model/options.h"
 #include "model/run_control.h"
+#include "model/sections.h"
 #include "model/soil.h"
 #include "model/warnings.h"
 
@@ -15,6 +16,7 @@ struct Engine {
   WarningRegistry warnings;
   Options options;
   InputControl control;
+  Sections sections;
   SoilLayers soil;                 // soil layers and their p-y criteria
   SoilProfile profile;             // soil properties at layer tops and bottoms
   UserPYCurves user_py;            // user-input p-y curves by profile row

@@ -2,9 +2,7 @@
 // needs, and the file around the sections under test.
 #pragma once
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace torva::testing {
 
@@ -17,6 +15,7 @@ struct Switches {
   bool ei_only = false;
   bool print_py_curves = false;
   bool interaction = false;
+  bool pile = true;  // end the file with one_pipe_section()
 };
 
 inline std::string yes_no(bool on) { return on ? " YES\n" : " NO\n"; }
@@ -42,31 +41,23 @@ inline std::string options_for(const Switches& s) {
          "ComputePileBuckling NO\n";
 }
 
-// A complete input file: the options, then `sections` (keyword lines and their data), END.
-inline std::string input_file(const Switches& s, const std::string& sections) {
-  return "TORVAP7\n" + options_for(s) + sections + "END\n";
-}
-
-// Soft clay from the ground surface (at the pile head) down to `bottom` (input depth unit),
-// 1 kPa or 1 psf strength: the smallest soil a full analysis needs.
-inline std::string one_soft_clay_layer(const std::string& bottom = "60") {
-  return "SOIL LAYERS\n1\n1 0 " + bottom + "\n100 1000 0.01\n100 1000 0.01\n";
-}
-
-}  // namespace torva::testing
-
-namespace torva::testing {
-
-// One 24-in steel pipe section, 50 ft long (US customary input).
-inline std::string one_pipe_section() {
+// One steel pipe section, 24 in (610 mm) by 0.5 in (12.7 mm), 50 ft (15 m) long.
+inline std::string one_pipe_section(const std::string& units = "Units USCS") {
+  if (units == "Units SI") return "SECTIONS\n1\n1\n4\n15\n610\n12.7\n248000\n200000000\n";
   return "SECTIONS\n1\n1\n4\n50\n24\n0.5\n36000\n29000000\n";
 }
 
-// True when a run stopped at a SECTIONS keyword because this build has no pile section reader
-// yet; tests of files with pile sections skip then.
-inline bool pile_sections_unreadable(int code, const std::vector<std::string>& report) {
-  const std::string keyword = "SECTIONS" + std::string(248, ' ');
-  return code == 199 && std::find(report.begin(), report.end(), keyword) != report.end();
+// A complete input file: the options, then `sections` (keyword lines and their data), the pile
+// (unless switched off) and END.
+inline std::string input_file(const Switches& s, const std::string& sections) {
+  return "TORVAP7\n" + options_for(s) + sections + (s.pile ? one_pipe_section(s.units) : "") +
+         "END\n";
+}
+
+// Soft clay from the ground surface (at the pile head) down to `bottom` (input depth unit),
+// below the tip of one_pipe_section(): the smallest soil a full analysis needs.
+inline std::string one_soft_clay_layer(const std::string& bottom = "60") {
+  return "SOIL LAYERS\n1\n1 0 " + bottom + "\n100 1000 0.01\n100 1000 0.01\n";
 }
 
 }  // namespace torva::testing

@@ -38,6 +38,8 @@ TEST(UnitConversion, UsCustomaryInputReachesInchesPoundsAndPsi) {
   ASSERT_EQ(folder.run(conversion_file("Units USCS")), 0);
   const Engine& e = folder.engine();
   EXPECT_TRUE(e.run.input_converted);
+  EXPECT_EQ(e.sections.pile_length, 600.0);  // one 50 ft section
+  EXPECT_EQ(e.sections.table[0].bottom, 600.0);
   // Soft clay from 0 to 10 ft, 1440 psf, 120 pcf.
   EXPECT_EQ(e.soil.XLayerTop[1], 0.0);
   EXPECT_EQ(e.soil.XLayerBottom[1], 120.0);
@@ -81,6 +83,8 @@ TEST(UnitConversion, ConvertsOnlyOnce) {
   ASSERT_EQ(folder.run(conversion_file("Units USCS")), 0);
   Engine& e = folder.engine();
   convert_input_units_us(e);
+  EXPECT_EQ(e.sections.pile_length, 600.0);
+  EXPECT_EQ(e.sections.points[1].depth, 600.0);
   EXPECT_EQ(e.soil.XLayerBottom[1], 120.0);
   EXPECT_EQ(e.profile.c[1], 10.0);
   EXPECT_EQ(e.profile.c[3], 500.0);
@@ -101,6 +105,7 @@ TEST(UnitConversion, OtherUnitSystemsKeepEveryValue) {
     ASSERT_EQ(folder.run(conversion_file(units)), 0);
     const Engine& e = folder.engine();
     EXPECT_TRUE(e.run.input_converted);
+    EXPECT_EQ(e.sections.pile_length, units == std::string("Units SI") ? 15.0 : 50.0);
     EXPECT_EQ(e.soil.XLayerBottom[1], 10.0);
     EXPECT_EQ(e.profile.XProfile[2], 10.0);
     EXPECT_EQ(e.profile.c[1], 1440.0);
