@@ -2,8 +2,11 @@
 // instance; every run starts by resetting it to its load-time state.
 #pragma once
 
+#include "model/moment_curvature.h"
+#include "model/nodes.h"
 #include "model/options.h"
 #include "model/run_control.h"
+#include "model/solver_state.h"
 #include "model/warnings.h"
 
 namespace torva {
@@ -13,6 +16,9 @@ struct Engine {
   WarningRegistry warnings;
   Options options;
   InputControl control;
+  NodeTable nodes;
+  SolverState solver;
+  MomentCurvatureTables moment_curvature;
 };
 
 // Puts every table back to its load-time state (closes any run file still open).
