@@ -76,7 +76,7 @@ std::unique_ptr<Engine> make_engine() {
 
 void solve_501_nodes(benchmark::State& state) {
   auto engine = make_engine();
-  const OneSection section(kSectionElasticPile);
+  const OneSection section(kElasticPile);
   const SolverContext context{section, {}};
   int k = 1;
   for (auto _ : state) {
@@ -102,7 +102,7 @@ void iterate_501_nodes(benchmark::State& state, int section_type) {
   }
   state.counters["solves"] = engine->solver.iterations;
 }
-BENCHMARK_CAPTURE(iterate_501_nodes, elastic_pile, kSectionElasticPile)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(iterate_501_nodes, elastic_pile, kElasticPile)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(iterate_501_nodes, nonlinear_section, 0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

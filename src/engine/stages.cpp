@@ -7,10 +7,7 @@ namespace torva {
 
 namespace {
 
-int section_count(const Engine& engine) {
-  (void)engine;
-  return 0;
-}
+int section_count(const Engine& engine) { return engine.sections.count; }
 
 void bending_properties_only(Engine& engine) {
   PlotLine2(engine.run.plot, section_count(engine));

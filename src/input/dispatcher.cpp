@@ -8,6 +8,7 @@
 #include "engine/errors.h"
 #include "input/input_file.h"
 #include "input/options_reader.h"
+#include "input/section_reader.h"
 
 namespace torva {
 
@@ -173,6 +174,7 @@ struct Section {
 constexpr std::array kSections = {
     Section{"TITLE", read_title},
     Section{"OPTIONS", read_options},
+    Section{"SECTIONS", read_sections},
     Section{"DEPTHS OF PRINTED P-Y CURVES", read_output_depths},
     Section{"FOUNDATION STIFFNESS", read_stiffness_control},
     Section{"PILE PUSHOVER ANALYSIS DATA", read_pushover_control},

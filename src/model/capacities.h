@@ -23,6 +23,5 @@ inline constexpr int kClearedNodePlaces = 505; // deflections cleared at every r
 inline constexpr int kMinIncrements = 40;
 inline constexpr int kMaxIncrements = 500;
 inline constexpr int kCriterionCodes = 20;
-inline constexpr int kMaxCurvePoints = 150;   // points of one moment-curvature curve
 
 }  // namespace torva

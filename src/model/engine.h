@@ -6,6 +6,7 @@
 #include "model/nodes.h"
 #include "model/options.h"
 #include "model/run_control.h"
+#include "model/sections.h"
 #include "model/solver_state.h"
 #include "model/warnings.h"
 
@@ -16,6 +17,7 @@ struct Engine {
   WarningRegistry warnings;
   Options options;
   InputControl control;
+  Sections sections;
   NodeTable nodes;
   SolverState solver;
   MomentCurvatureTables moment_curvature;

@@ -13,6 +13,7 @@
 
 #include "model/capacities.h"
 #include "model/nodes.h"
+#include "model/sections.h"  // kMaxCurvePoints
 
 namespace torva {
 

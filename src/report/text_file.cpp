@@ -39,7 +39,7 @@ std::FILE* TextFile::stream() {
 void TextFile::put(std::string_view text) {
   std::FILE* out = stream();
   if (out == nullptr) return;
-  std::fwrite(text.data(), 1, text.size(), out);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), out);
   std::fputc('\n', out);
   if (channel_ == Channel::kMessage || file_ == nullptr) std::fflush(out);
 }

@@ -109,14 +109,14 @@ void MomentCurvatureStiffness::update_bending_stiffness(Engine& engine, int j, d
   for (int i = 1; i <= N && count > 0; ++i) {
     const int s = section_at(sections_, count, nodes.x[i]);
     const int type = sections_.section_type(s);
-    if (type == kSectionElasticPile) continue;
+    if (type == kElasticPile) continue;
 
     const double M = in_table_units(engine, node_moment(engine, sections_, i));
     const double elastic_EI = sections_.elastic_EI(nodes.x[i]);
     const double phi = i == N ? 0.0 : std::fabs(y[i + 1] - 2.0 * y[i] + y[i - 1]) / h2;
     const MomentCurvatureCurve& curve = curve_for(engine, s, j, Q);
 
-    if (type == kSectionElasticWithMomentCapacity) {
+    if (type == kElasticPlastic) {
       const double M_c = in_table_units(engine, tables.Mcap[i]);
       if (M_c > std::max(std::fabs(M), curve.M(1)) || phi == 0.0) {
         nodes.EI[i] = elastic_EI;

@@ -10,13 +10,8 @@
 
 namespace torva {
 
-// Section type codes the solver tells apart.
-inline constexpr int kSectionElasticPile = 11;
-inline constexpr int kSectionElasticWithMomentCapacity = 12;
-
-inline bool is_elastic_section_type(int type) {
-  return type == kSectionElasticPile || type == kSectionElasticWithMomentCapacity;
-}
+// "Elastic Pile" and "Elastic with Specified Moment Capacity".
+inline bool is_elastic_section_type(int type) { return type == kElasticPile || type == kElasticPlastic; }
 
 // What the solver needs to know of the pile sections; the pile model answers from its tables.
 class PileSectionView {

@@ -13,14 +13,14 @@ namespace {
 
 constexpr double kEI = 1.0e10;  // lb-in^2 (1e7 kip-in^2 in the tables)
 
-// Sections of given types and bottoms, all of the same elastic stiffness.
-class Sections final : public PileSectionView {
+// SectionList of given types and bottoms, all of the same elastic stiffness.
+class SectionList final : public PileSectionView {
  public:
   struct Section {
     int type;
     double bottom;
   };
-  explicit Sections(std::vector<Section> sections) : sections_(std::move(sections)) {}
+  explicit SectionList(std::vector<Section> sections) : sections_(std::move(sections)) {}
   int section_count() const override { return static_cast<int>(sections_.size()); }
   int section_type(int s) const override { return sections_[static_cast<std::size_t>(s - 1)].type; }
   double section_bottom(int s) const override { return sections_[static_cast<std::size_t>(s - 1)].bottom; }
@@ -93,7 +93,7 @@ TEST_F(BendingStiffness, SecantOfTheCurveInterpolatedBetweenThrusts) {
   // Two thrusts with elastic-plastic curves of different stiffness; the pile is bent to a
   // constant curvature below yield, so each curve gives its own elastic stiffness.
   make_pile(100, 600.0, kEI, 1000.0);
-  const Sections sections({{0, 600.0}});
+  const SectionList sections({{0, 600.0}});
   MomentCurvatureStiffness update(sections);
   plastic_curve(1, 1, 1.0e7, 1.0e4);
   plastic_curve(1, 2, 2.0e7, 2.0e4);
@@ -133,7 +133,7 @@ TEST_F(BendingStiffness, ConvergedPileFollowsItsMomentCurvatureCurve) {
   make_pile(200, 1200.0, kEI, 1000.0);
   plastic_curve(1, 1, EI_t, M_p, 0.05);
   thrusts({0.0});
-  const Sections sections({{0, 1200.0}});
+  const SectionList sections({{0, 1200.0}});
   MomentCurvatureStiffness update(sections);
   LinearSoil soil;
   engine().options.MaxIterations = 1000;
@@ -158,7 +158,7 @@ TEST_F(BendingStiffness, ElasticSectionWithMomentCapacity) {
   // above it the stiffness is the capacity over the curvature (capacities in in-lb, the table
   // and its first moment in in-kips).
   make_pile(100, 600.0, kEI, 1000.0);
-  const Sections sections({{kSectionElasticWithMomentCapacity, 600.0}});
+  const SectionList sections({{kElasticPlastic, 600.0}});
   plastic_curve(1, 1, 1.0e7, 500.0);  // first moment 5 in-kips
   thrusts({0.0});
   MomentCurvatureStiffness update(sections);
@@ -188,7 +188,7 @@ TEST_F(BendingStiffness, ElasticSectionWithMomentCapacity) {
 TEST_F(BendingStiffness, ElasticPileSectionsKeepTheirStiffness) {
   // Two sections: the upper one an elastic pile without any table, the lower one nonlinear.
   make_pile(100, 600.0, kEI, 1000.0);
-  const Sections sections({{kSectionElasticPile, 300.0}, {0, 600.0}});
+  const SectionList sections({{kElasticPile, 300.0}, {0, 600.0}});
   plastic_curve(2, 1, 2.0e7, 1.0e6);
   thrusts({0.0});
   for (int i = 1; i <= nodes().N; ++i) nodes().section[i] = nodes().x[i] <= 300.0 ? 1 : 2;
@@ -200,7 +200,7 @@ TEST_F(BendingStiffness, ElasticPileSectionsKeepTheirStiffness) {
 
 TEST_F(BendingStiffness, MissingCurveIsRuntimeError54) {
   make_pile(100, 600.0, kEI, 1000.0);
-  const Sections sections({{kSectionElasticPile, 300.0}, {0, 600.0}});
+  const SectionList sections({{kElasticPile, 300.0}, {0, 600.0}});
   plastic_curve(2, 1, 2.0e7, 1.0e6);
   thrusts({100.0, 200.0});  // no curve for the second thrust
   engine().run.current_load_case = 3;

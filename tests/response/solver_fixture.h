@@ -69,7 +69,7 @@ class SolverFixture : public ::testing::Test {
       table.section[i] = 1;
     }
     table.x[table.N] = length;
-    section_ = UniformSection(kSectionElasticPile, length, EI);
+    section_ = UniformSection(kElasticPile, length, EI);
   }
 
   Convergence iterate(int condition, double first, double second, SoilModulusUpdate& soil,
@@ -93,7 +93,7 @@ class SolverFixture : public ::testing::Test {
   }
 
   RunFolder folder_;
-  UniformSection section_{kSectionElasticPile, 0.0, 0.0};
+  UniformSection section_{kElasticPile, 0.0, 0.0};
 };
 
 }  // namespace torva::testing

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building Torva needs on a fresh Debian machine (as root); does nothing when
+# everything is already there.
+set -euo pipefail
+packages=(g++ cmake make googletest libgtest-dev libbenchmark-dev libcli11-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${missing[@]}"
+fi
