@@ -21,8 +21,9 @@ namespace torva {
 struct MomentCurvatureCurve {
   int n_p = 0;       // number of points (0: no curve)
   double M_n = 0.0;  // nominal moment capacity (in-lb, kN-m); 0 for the two elastic types
-  std::array<double, kMaxCurvePoints> moment_at{};     // moment of each point (in-kips, kN-m)
-  std::array<double, kMaxCurvePoints> stiffness_at{};  // secant bending stiffness M/phi (kip-in^2, kN-m^2)
+  std::array<double, kMaxCurvePoints> moment_at{};  // moment of each point (in-kips, kN-m)
+  std::array<double, kMaxCurvePoints>
+      stiffness_at{};  // secant bending stiffness M/phi (kip-in^2, kN-m^2)
   std::array<double, kMaxCurvePoints> curvature_at{};  // curvature (rad/in, rad/m)
 
   // Point p = 1..n_p.
@@ -43,14 +44,17 @@ struct MomentCurvatureCurve {
 struct MomentCurvatureTables {
   // curves[a - 1][j - 1]: section a = 1..20, thrust index j = 1..100.
   std::array<std::array<MomentCurvatureCurve, kMaxThrusts>, kMaxSections> curves{};
-  std::array<double, kMaxThrusts> thrust_values{};  // T(j), ascending (kips, kN), common to all sections
-  int n_T = 0;                                      // number of thrust values
+  std::array<double, kMaxThrusts>
+      thrust_values{};  // T(j), ascending (kips, kN), common to all sections
+  int n_T = 0;          // number of thrust values
 
   // Plastic moment capacity at each node of an "Elastic with Specified Moment Capacity" section,
   // interpolated along the section by the section analysis (in-lb, kN-m: not table units).
   PerNode<double> Mcap;
 
-  MomentCurvatureCurve& curve(int a, int j) { return curves[slot(a, kMaxSections)][slot(j, kMaxThrusts)]; }
+  MomentCurvatureCurve& curve(int a, int j) {
+    return curves[slot(a, kMaxSections)][slot(j, kMaxThrusts)];
+  }
   const MomentCurvatureCurve& curve(int a, int j) const {
     return curves[slot(a, kMaxSections)][slot(j, kMaxThrusts)];
   }

@@ -43,12 +43,12 @@ struct NodeTable {
   int N = 0;       // number of nodes: pile increments + 1 (41..501)
   double h = 0.0;  // increment length (in, m)
 
-  PerNode<double> x;      // distance of the node from the pile head along the pile axis (in, m)
+  PerNode<double> x;      // distance from the pile head along the pile axis (in, m)
   PerNode<double> z;      // vertical depth below the pile head (in, m)
-  NodeDeflections y;      // lateral deflection (in, m); y[0], y[-1] above the head, y[N + 1] below the tip
+  NodeDeflections y;      // lateral deflection (in, m); y[0], y[-1] above the head, y[N+1] below
   PerNode<double> EI;     // bending stiffness (lb-in^2, kN-m^2)
-  PerNode<double> Es;     // secant soil modulus: soil reaction per unit length per unit deflection (lb/in^2, kN/m^2)
-  PerNode<double> W;      // distributed lateral load term (lb/in, kN/m), including Es * ysoil under soil movement
+  PerNode<double> Es;     // secant soil modulus: reaction per length per deflection (psi, kPa)
+  PerNode<double> W;      // distributed lateral load (lb/in, kN/m), + Es * ysoil under movement
   PerNode<double> ysoil;  // lateral soil movement (in, m)
   PerNode<int> section;   // pile section number of the node, 1..number of sections
 

@@ -42,13 +42,13 @@ struct NodeResultMaxima {
 struct SolverState {
   PileHeadLoading head;
 
-  double V_tip = 0.0;          // tip shear used by the last solve (lb, kN)
-  double dYmax = 0.0;          // largest change of a nodal deflection in the last solve (in, m)
-  int dYmax_node = 0;          // node of dYmax (2 when it occurred at node 1 or 2)
-  double delta_dYmax = 0.0;    // |dYmax - dYmax of the solve before| (in, m)
-  double previous_dYmax = 0.0; // dYmax of the solve before (in, m)
-  int thrust_index = 0;        // moment-curvature thrust index of Q (0: no thrust values)
-  int iterations = 0;          // solves made for the current case
+  double V_tip = 0.0;           // tip shear used by the last solve (lb, kN)
+  double dYmax = 0.0;           // largest change of a nodal deflection in the last solve (in, m)
+  int dYmax_node = 0;           // node of dYmax (2 when it occurred at node 1 or 2)
+  double delta_dYmax = 0.0;     // |dYmax - dYmax of the solve before| (in, m)
+  double previous_dYmax = 0.0;  // dYmax of the solve before (in, m)
+  int thrust_index = 0;         // moment-curvature thrust index of Q (0: no thrust values)
+  int iterations = 0;           // solves made for the current case
 
   HeadSystem head_system;
   NodeResultMaxima maxima;

@@ -12,7 +12,9 @@ namespace torva {
 namespace {
 
 // Table moments and stiffnesses are in kip units in US customary runs.
-double table_factor(const Engine& engine) { return engine.options.IUNITS == kUnitsUS ? 1000.0 : 1.0; }
+double table_factor(const Engine& engine) {
+  return engine.options.IUNITS == kUnitsUS ? 1000.0 : 1.0;
+}
 
 double in_table_units(const Engine& engine, double value) {
   return engine.options.IUNITS == kUnitsUS ? value / 1000.0 : value;
@@ -60,8 +62,8 @@ double curve_secant(const MomentCurvatureCurve& curve, double M, double phi) {
                                : "";
   std::string problem;
   if (j < 1) {
-    problem = "The section analysis computed no moment-curvature curve for the axial thrust" + load +
-              " (" + Line().e(Q, 12, 4).str() + " " + engine.run.labels.force +
+    problem = "The section analysis computed no moment-curvature curve for the axial thrust" +
+              load + " (" + Line().e(Q, 12, 4).str() + " " + engine.run.labels.force +
               "): the list of axial thrust values is empty.";
   } else {
     problem = "Pile section " + std::to_string(section) +

@@ -16,18 +16,20 @@ constexpr double kSmallestPivot = 1e-50;
 // Index 1..n of a curve span.
 double at(std::span<const double> values, int k) { return values[static_cast<std::size_t>(k - 1)]; }
 
-// Runtime Error No. 11: the texts, the dumps of the head system as it stands, and the end of the run.
+// Runtime Error No. 11: the texts, the dumps of the head system as it stands, and the end of the
+// run.
 [[noreturn]] void report_small_pivot(Engine& engine, int pivot_row) {
   const HeadSystem& system = engine.solver.head_system;
   const std::string node_line = Line().a("          Node number = ").i0(pivot_row).str();
   const std::string pivot_line =
       Line().a("          Pivot value = ").e(system.A[pivot_row][pivot_row], 12, 5).str();
   write_report_then_message(
-      engine, {"", "", "**** Runtime Error No. 11 ****", "",
-               "Problem:  Solution failed due to small pivot value.", node_line, pivot_line, "",
-               "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ",
-               "          Reduce the load on the pile and repeat the analysis.",
-               "          You may also consider increasing pile diameter or pile length."});
+      engine,
+      {"", "", "**** Runtime Error No. 11 ****", "",
+       "Problem:  Solution failed due to small pivot value.", node_line, pivot_line, "",
+       "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ",
+       "          Reduce the load on the pile and repeat the analysis.",
+       "          You may also consider increasing pile diameter or pile length."});
   TextFile& report = engine.run.report;
   const auto dump_title = [&report](const char* title) {
     report.blank(2);

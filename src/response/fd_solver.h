@@ -11,15 +11,17 @@
 namespace torva {
 
 // "Elastic Pile" and "Elastic with Specified Moment Capacity".
-inline bool is_elastic_section_type(int type) { return type == kElasticPile || type == kElasticPlastic; }
+inline bool is_elastic_section_type(int type) {
+  return type == kElasticPile || type == kElasticPlastic;
+}
 
 // What the solver needs to know of the pile sections; the pile model answers from its tables.
 class PileSectionView {
  public:
   virtual int section_count() const = 0;
-  virtual int section_type(int section) const = 0;      // type code 0..14 of section 1..count
-  virtual double section_bottom(int section) const = 0; // bottom depth below the pile head (in, m)
-  virtual double elastic_EI(double x) const = 0;        // EI of the section properties at depth x
+  virtual int section_type(int section) const = 0;       // type code 0..14 of section 1..count
+  virtual double section_bottom(int section) const = 0;  // bottom depth below the pile head (in, m)
+  virtual double elastic_EI(double x) const = 0;         // EI of the section properties at depth x
 
  protected:
   ~PileSectionView() = default;

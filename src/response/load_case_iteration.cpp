@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "engine/errors.h"
 #include "report/line.h"
@@ -14,6 +16,10 @@ namespace {
 // The recommended upper limits of the convergence tolerance, as single-precision values.
 constexpr double kToleranceLimitUS = 9.999999747378752e-05;  // 0.0001 in
 constexpr double kToleranceLimitSI = 2.539999968576012e-06;  // 0.00000254 m
+
+void put_lines(TextFile& file, std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) file.put(line);
+}
 
 // The length label in its fixed width of three.
 std::string length_unit(const Engine& engine) {
@@ -68,8 +74,9 @@ void write_progress(Engine& engine, int k) {
   report.put("**** Runtime Error No. 28 ****");
   report.blank();
   report.put(Line()
-                 .a(head_deflection ? "Top deflection is Not-A-Number after iteration "
-                                    : "Maximum change in deflection is Not-A-Number after iteration ")
+                 .a(head_deflection
+                        ? "Top deflection is Not-A-Number after iteration "
+                        : "Maximum change in deflection is Not-A-Number after iteration ")
                  .i0(k));
   engine.run.ErrorNumber = 228;
   throw RunStopped{};
@@ -77,8 +84,12 @@ void write_progress(Engine& engine, int k) {
 
 [[noreturn]] void report_excess_deflection(Engine& engine) {
   const std::string unit = length_unit(engine);
-  const std::string computed =
-      Line().a("The computed deflection of the pile head is ").e(engine.nodes.y[1], 12, 4).a(" ").a(unit).str();
+  const std::string computed = Line()
+                                   .a("The computed deflection of the pile head is ")
+                                   .e(engine.nodes.y[1], 12, 4)
+                                   .a(" ")
+                                   .a(unit)
+                                   .str();
   const std::string limit = Line()
                                 .a("The specified excess deflection limit is    ")
                                 .e(engine.options.DeflectionLimit, 12, 4)
@@ -93,13 +104,10 @@ void write_progress(Engine& engine, int k) {
   const char* solution1 =
       "Solution:  Please check input values for pile loading and soil properties for accuracy ";
   const char* solution2 = "and/or increase the diameter and/or length of the pile if necessary.";
-  for (const char* line : {"", "", banner, "", detected, "", problem, ""}) engine.run.report.put(line);
-  for (const std::string& line : {computed, std::string(), limit, std::string()}) engine.run.report.put(line);
-  for (const char* line : {cause, "", "", solution1, "", solution2, ""}) engine.run.report.put(line);
-
-  for (const char* line : {"", "", banner, "", detected, "", problem, ""}) engine.run.message.put(line);
-  for (const std::string& line : {computed, limit, std::string()}) engine.run.message.put(line);
-  for (const char* line : {cause, "", solution1, "", solution2, ""}) engine.run.message.put(line);
+  put_lines(engine.run.report, {"", "", banner, "", detected, "", problem, "", computed, "", limit,
+                                "", cause, "", "", solution1, "", solution2, ""});
+  put_lines(engine.run.message, {"", "", banner, "", detected, "", problem, "", computed, limit, "",
+                                 cause, "", solution1, "", solution2, ""});
   stop_run(engine, "RUN00009", 209);
 }
 
@@ -117,15 +125,18 @@ void write_recommendations(Engine& engine) {
   const std::string unit = length_unit(engine);
 
   const auto tolerance_text = [&](const char* last_line) {
-    report.put("The current value for convergence tolerance is less than the recommended upper limit of ");
-    report.put(us ? "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a value "
-                  : "0.00000254 meters, so a solution is possible if the convergence tolerance is raised to a value ");
+    report.put(
+        "The current value for convergence tolerance is less than the recommended upper limit of ");
+    report.put(
+        us ? "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a value "
+           : "0.00000254 meters, so a solution is possible if the convergence tolerance is raised to a value ");
     report.put(Line().a("greater than ").e(dYmax, 12, 4).a(" ").a(unit).a("."));
     report.blank();
     report.put(last_line);
     report.blank();
   };
-  const char* tolerance_last_us = "It is recommended that the convergence tolerance not be raised above 0.0001 inches.";
+  const char* tolerance_last_us =
+      "It is recommended that the convergence tolerance not be raised above 0.0001 inches.";
   const char* tolerance_last_si =
       "It is recommended that the convergence tolerance not be raised above 0.00000254 meters.";
 
@@ -133,29 +144,36 @@ void write_recommendations(Engine& engine) {
   // computed any more than one that is not a number.
   const double estimate = std::fabs(k_max + (dYmax - tolerance) / state.delta_dYmax);
   if (!std::isfinite(estimate)) {
-    report.put("The estimated number of iterations needed to obtain a solution cannot be computed.");
+    report.put(
+        "The estimated number of iterations needed to obtain a solution cannot be computed.");
     report.put("for the current convergence limit values.");
     report.blank();
-    if (us && tolerance < limit && k_max <= 1000 && dYmax < limit) tolerance_text(tolerance_last_us);
+    if (us && tolerance < limit && k_max <= 1000 && dYmax < limit)
+      tolerance_text(tolerance_last_us);
     if (si && tolerance < limit && dYmax < limit) {
-      tolerance_text("It is recommended that the convergence tolerance not be raised above 2.54E-6 meters.");
+      tolerance_text(
+          "It is recommended that the convergence tolerance not be raised above 2.54E-6 meters.");
     }
     return;
   }
 
   const int n = estimate >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(estimate);
-  report.put("The estimated number of iterations needed to obtain a solution for the current convergence ");
+  report.put(
+      "The estimated number of iterations needed to obtain a solution for the current convergence ");
   report.put(Line().a("tolerance value is ").i0(n).a(" iterations."));
   report.blank();
   if (!us && !si) return;
 
   if (tolerance < limit && (si || k_max <= 1000)) {
     if (n < 1000) {
-      report.put("A solution may be possible by increasing the maximum number of iterations to above this value.");
+      report.put(
+          "A solution may be possible by increasing the maximum number of iterations to above this value.");
     } else if (n > 1000) {
-      report.put(us ? "The estimated number of iterations required to obtain a solution is greater than 1000, so a "
-                    : "The estimated number of iterations required to obtain a solution is greater than 1,000, so a ");
-      report.put("solution can only be obtained if the convergence tolerance is increased in value.");
+      report.put(
+          us ? "The estimated number of iterations required to obtain a solution is greater than 1000, so a "
+             : "The estimated number of iterations required to obtain a solution is greater than 1,000, so a ");
+      report.put(
+          "solution can only be obtained if the convergence tolerance is increased in value.");
       report.blank();
     }
     if (dYmax < limit) tolerance_text(us ? tolerance_last_us : tolerance_last_si);
@@ -170,8 +188,10 @@ void write_recommendations(Engine& engine) {
       report.put("may be obtained by raising the maximum number of iterations to 1000.");
       report.blank();
     } else if (not_possible) {
-      report.put("The analysis of convergence performance found that it is not possible to obtain a ");
-      report.put("solution by changing the solution criteria for this problem. This indicates that  ");
+      report.put(
+          "The analysis of convergence performance found that it is not possible to obtain a ");
+      report.put(
+          "solution by changing the solution criteria for this problem. This indicates that  ");
       report.put("the pile is loaded above its structural and/or geotechnical capacity.");
     }
   }
@@ -194,7 +214,11 @@ void report_not_converged(Engine& engine) {
                  .i0(engine.options.MaxIterations)
                  .a(" iterations."));
   report.blank();
-  report.put(Line().a("Maximum change in nodal deflections                      = ").e(state.dYmax, 12, 4).a(" ").a(unit));
+  report.put(Line()
+                 .a("Maximum change in nodal deflections                      = ")
+                 .e(state.dYmax, 12, 4)
+                 .a(" ")
+                 .a(unit));
   report.blank();
   report.put(Line()
                  .a("Maximum change in nodal deflections from prior iteration = ")
@@ -274,7 +298,8 @@ Convergence iterate_load_case(Engine& engine, const SolverContext& context, Soil
 
 void report_load_case_convergence(Engine& engine, int load_case, Convergence convergence) {
   if (convergence != Convergence::kReached) return;
-  engine.run.message.put(Line().a("The convergence criteria have been met for load case ").i0(load_case));
+  engine.run.message.put(
+      Line().a("The convergence criteria have been met for load case ").i0(load_case));
 }
 
 }  // namespace torva

@@ -31,8 +31,8 @@ enum class Convergence {
 // runs the stiffness update for the thrust index of Q once before the first solve, and ends the
 // run (RunStopped) on Runtime Errors No. 9, 10 (except under condition 4), 11 and 28 and on an
 // error of either update.
-Convergence iterate_load_case(Engine& engine, const SolverContext& context,
-                              SoilModulusUpdate& soil, BendingStiffnessUpdate& stiffness);
+Convergence iterate_load_case(Engine& engine, const SolverContext& context, SoilModulusUpdate& soil,
+                              BendingStiffnessUpdate& stiffness);
 
 // The load case loop's message after the iteration: "The convergence criteria have been met
 // for load case " j, written only when the case did converge.

@@ -13,7 +13,7 @@ namespace {
 
 constexpr double kEI = 1.0e10;  // lb-in^2 (1e7 kip-in^2 in the tables)
 
-// SectionList of given types and bottoms, all of the same elastic stiffness.
+// Sections of given types and bottoms, all of the same elastic stiffness.
 class SectionList final : public PileSectionView {
  public:
   struct Section {
@@ -23,7 +23,9 @@ class SectionList final : public PileSectionView {
   explicit SectionList(std::vector<Section> sections) : sections_(std::move(sections)) {}
   int section_count() const override { return static_cast<int>(sections_.size()); }
   int section_type(int s) const override { return sections_[static_cast<std::size_t>(s - 1)].type; }
-  double section_bottom(int s) const override { return sections_[static_cast<std::size_t>(s - 1)].bottom; }
+  double section_bottom(int s) const override {
+    return sections_[static_cast<std::size_t>(s - 1)].bottom;
+  }
   double elastic_EI(double) const override { return kEI; }
 
  private:
@@ -62,7 +64,8 @@ class BendingStiffness : public SolverFixture {
     const NodeTable& n = nodes();
     double largest = 0.0;
     for (int i = 1; i < n.N; ++i) {
-      largest = std::fmax(largest, std::fabs(n.EI[i] * (n.y[i - 1] - 2.0 * n.y[i] + n.y[i + 1]) / (n.h * n.h)));
+      largest = std::fmax(
+          largest, std::fabs(n.EI[i] * (n.y[i - 1] - 2.0 * n.y[i] + n.y[i + 1]) / (n.h * n.h)));
     }
     return largest;
   }
@@ -76,9 +79,9 @@ TEST_F(BendingStiffness, AxialThrustIndex) {
     int expected;
   };
   const Case cases[] = {
-      {kUnitsUS, -5.0e4, 1}, {kUnitsUS, 1.0e5, 1},   {kUnitsUS, 1.5e5, 1},  {kUnitsUS, 2.0e5, 2},
-      {kUnitsUS, 3.999e5, 2}, {kUnitsUS, 4.0e5, 3},  {kUnitsUS, 9.0e5, 3},  {kUnitsSI, 150.0, 1},
-      {kUnitsSI, 250.0, 2},  {kUnitsSI, 150000.0, 3},
+      {kUnitsUS, -5.0e4, 1},  {kUnitsUS, 1.0e5, 1},    {kUnitsUS, 1.5e5, 1}, {kUnitsUS, 2.0e5, 2},
+      {kUnitsUS, 3.999e5, 2}, {kUnitsUS, 4.0e5, 3},    {kUnitsUS, 9.0e5, 3}, {kUnitsSI, 150.0, 1},
+      {kUnitsSI, 250.0, 2},   {kUnitsSI, 150000.0, 3},
   };
   for (const Case c : cases) {
     SCOPED_TRACE(c.Q);
@@ -102,7 +105,7 @@ TEST_F(BendingStiffness, SecantOfTheCurveInterpolatedBetweenThrusts) {
     double Q;  // lb
     double expected;
   };
-  const Case cases[] = {{50000.0, 1.0e10}, {100000.0, 1.0e10}, {150000.0, 1.25e10},
+  const Case cases[] = {{50000.0, 1.0e10},   {100000.0, 1.0e10}, {150000.0, 1.25e10},
                         {250000.0, 1.75e10}, {300000.0, 2.0e10}, {500000.0, 2.0e10}};
   for (const Case c : cases) {
     SCOPED_TRACE(c.Q);
@@ -139,7 +142,8 @@ TEST_F(BendingStiffness, ConvergedPileFollowsItsMomentCurvatureCurve) {
   engine().options.MaxIterations = 1000;
   engine().options.ConvergenceTolerance = 1e-7;
   engine().solver.head = PileHeadLoading{1, 50000.0, 0.0, 0.0};
-  ASSERT_EQ(iterate_load_case(engine(), SolverContext{sections, {}}, soil, update), Convergence::kReached);
+  ASSERT_EQ(iterate_load_case(engine(), SolverContext{sections, {}}, soil, update),
+            Convergence::kReached);
 
   const NodeTable& n = nodes();
   int yielded = 0;
@@ -168,9 +172,9 @@ TEST_F(BendingStiffness, ElasticSectionWithMomentCapacity) {
     double expected;   // lb-in^2
   };
   const Case cases[] = {
-      {2.0e6, 1.0e-4, kEI},            // 1e6 in-lb demand, below the capacity
-      {5.0e5, 1.0e-4, 5.0e5 / 1.0e-4}, // above it
-      {4.0e3, 1.0e-7, 4.0e3 / 1.0e-7}, // below the first moment of the table: not elastic
+      {2.0e6, 1.0e-4, kEI},             // 1e6 in-lb demand, below the capacity
+      {5.0e5, 1.0e-4, 5.0e5 / 1.0e-4},  // above it
+      {4.0e3, 1.0e-7, 4.0e3 / 1.0e-7},  // below the first moment of the table: not elastic
   };
   for (const Case c : cases) {
     SCOPED_TRACE(c.capacity);
@@ -194,7 +198,7 @@ TEST_F(BendingStiffness, ElasticPileSectionsKeepTheirStiffness) {
   for (int i = 1; i <= nodes().N; ++i) nodes().section[i] = nodes().x[i] <= 300.0 ? 1 : 2;
   bend(1.0e-6);
   MomentCurvatureStiffness(sections).update_bending_stiffness(engine(), 1, 0.0);
-  EXPECT_EQ(nodes().EI[51], kEI);       // on the boundary: the upper section
+  EXPECT_EQ(nodes().EI[51], kEI);  // on the boundary: the upper section
   EXPECT_EQ(nodes().EI[52], 2.0e10);
 }
 
@@ -208,7 +212,9 @@ TEST_F(BendingStiffness, MissingCurveIsRuntimeError54) {
   EXPECT_THROW(update.update_bending_stiffness(engine(), 1, 150000.0), RunStopped);
   EXPECT_EQ(engine().run.ErrorNumber, 254);
   const std::vector<std::string> text = {
-      "", "**** Runtime Error No. 54 ****", "",
+      "",
+      "**** Runtime Error No. 54 ****",
+      "",
       "Problem: Pile section 2 has no moment-curvature curve for axial thrust value no. 2 (  0.2000E+03), "
       "needed for the axial thrust of load case 3.",
       "Solution: Check the axial thrust values of the load cases and the data of the pile sections: every "

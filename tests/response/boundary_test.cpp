@@ -36,10 +36,10 @@ TEST(TipShear, TakesTheSignOfTheTipDeflectionAndSaturates) {
     double y_tip, expected;
   };
   const Case cases[] = {
-      {0.055, 550.0},    {-0.055, -550.0},  // between points, either sign
-      {0.1, 1000.0},     {-0.15, -1250.0},  // on a point; second segment
-      {0.005, 50.0},     {0.0, 0.0},        // below the first point: along the first segment
-      {0.25, 1500.0},    {-3.0, -1500.0},   // beyond the last point: the last shear
+      {0.055, 550.0}, {-0.055, -550.0},  // between points, either sign
+      {0.1, 1000.0},  {-0.15, -1250.0},  // on a point; second segment
+      {0.005, 50.0},  {0.0, 0.0},        // below the first point: along the first segment
+      {0.25, 1500.0}, {-3.0, -1500.0},   // beyond the last point: the last shear
   };
   for (const Case c : cases) {
     SCOPED_TRACE(c.y_tip);
@@ -69,7 +69,8 @@ TEST_F(Boundary, TipShearCarriesItsPartOfTheHeadShear) {
     const NodeTable& n = nodes();
     const double V_tip = engine().solver.V_tip;
     double reaction = 0.0;
-    for (int i = 1; i <= n.N; ++i) reaction += (i == 1 || i == n.N ? 0.5 : 1.0) * n.Es[i] * n.y[i] * n.h;
+    for (int i = 1; i <= n.N; ++i)
+      reaction += (i == 1 || i == n.N ? 0.5 : 1.0) * n.Es[i] * n.y[i] * n.h;
     EXPECT_NEAR(reaction, 10000.0 - V_tip, 1e-3 * 10000.0);
     EXPECT_LT(n.y[n.N], 0.0);
     if (c.saturated) {

@@ -22,29 +22,32 @@ struct Case {
   const char* name;
   int condition;
   double first, second;
-  double Q;  // axial load, lb
-  double w;  // uniform distributed load, lb/in
+  double Q;                                             // axial load, lb
+  double w;                                             // uniform distributed load, lb/in
   bool check_deflection, check_rotation, check_moment;  // false where the value is prescribed
 };
 
 const Case kCases[] = {
     {"free head, shear", 1, 10000.0, 0.0, 0.0, 0.0, true, true, true},
     {"free head, moment", 1, 0.0, 1.0e6, 0.0, 0.0, true, true, false},
-    {"free head, shear, axial and distributed load", 1, 10000.0, 0.0, 2.0e6, 20.0, true, true, true},
+    {"free head, shear, axial and distributed load", 1, 10000.0, 0.0, 2.0e6, 20.0, true, true,
+     true},
     {"fixed head", 2, 10000.0, 0.0, 0.0, 0.0, true, false, true},
     {"fixed head, axial load", 2, 10000.0, 0.0, 2.0e6, 0.0, true, false, true},
     {"rotational restraint", 3, 10000.0, 1.0e9, 0.0, 0.0, true, true, true},
     {"deflection, zero moment", 4, 0.5, 0.0, 0.0, 0.0, false, true, true},
     {"deflection, zero moment, distributed load", 4, 0.5, 0.0, 0.0, 20.0, false, true, true},
     {"deflection, fixed head", 5, 0.5, 0.0, 0.0, 0.0, false, false, true},
-    {"deflection, fixed head, axial and distributed load", 5, 0.5, 0.0, 2.0e6, 20.0, false, false, true},
+    {"deflection, fixed head, axial and distributed load", 5, 0.5, 0.0, 2.0e6, 20.0, false, false,
+     true},
 };
 
 class Beam {
  public:
   explicit Beam(const Case& c) : settlement_(c.w / kEs) {
     const double root = std::sqrt(kEs / kEI);
-    r_ = {-std::sqrt((root - c.Q / (2.0 * kEI)) / 2.0), std::sqrt((root + c.Q / (2.0 * kEI)) / 2.0)};
+    r_ = {-std::sqrt((root - c.Q / (2.0 * kEI)) / 2.0),
+          std::sqrt((root + c.Q / (2.0 * kEI)) / 2.0)};
     const auto power = [this](int n) { return std::pow(r_, n); };
     const auto shear = kEI * power(3) + c.Q * power(1);
     const auto moment = kEI * power(2);
@@ -52,11 +55,21 @@ class Beam {
     std::complex<double> rows[2];
     double values[2] = {c.first, c.second};
     switch (c.condition) {
-      case 1: rows[0] = shear, rows[1] = moment; break;
-      case 2: rows[0] = shear, rows[1] = power(1); break;
-      case 3: rows[0] = shear, rows[1] = moment - c.second * power(1), values[1] = 0.0; break;
-      case 4: rows[0] = 1.0, rows[1] = moment, values[0] -= settlement_; break;
-      default: rows[0] = 1.0, rows[1] = power(1), values[0] -= settlement_; break;
+      case 1:
+        rows[0] = shear, rows[1] = moment;
+        break;
+      case 2:
+        rows[0] = shear, rows[1] = power(1);
+        break;
+      case 3:
+        rows[0] = shear, rows[1] = moment - c.second * power(1), values[1] = 0.0;
+        break;
+      case 4:
+        rows[0] = 1.0, rows[1] = moment, values[0] -= settlement_;
+        break;
+      default:
+        rows[0] = 1.0, rows[1] = power(1), values[0] -= settlement_;
+        break;
     }
     // Re(C z) = A Re z + B Im z with C = A - iB.
     const double det = rows[0].real() * rows[1].imag() - rows[0].imag() * rows[1].real();
@@ -65,7 +78,9 @@ class Beam {
     C_ = {A, -B};
   }
 
-  double derivative(int n, double x) const { return (C_ * std::pow(r_, n) * std::exp(r_ * x)).real(); }
+  double derivative(int n, double x) const {
+    return (C_ * std::pow(r_, n) * std::exp(r_ * x)).real();
+  }
   double deflection() const { return settlement_ + derivative(0, 0.0); }
   double rotation() const { return derivative(1, 0.0); }
   double largest_moment() const {
@@ -105,7 +120,8 @@ class ClosedForm : public SolverFixture {
     const double h = n.h;
     double largest = 0.0;
     for (int i = 1; i <= n.N; ++i) {
-      largest = std::fmax(largest, std::fabs(kEI * (n.y[i - 1] - 2.0 * n.y[i] + n.y[i + 1]) / (h * h)));
+      largest =
+          std::fmax(largest, std::fabs(kEI * (n.y[i - 1] - 2.0 * n.y[i] + n.y[i + 1]) / (h * h)));
     }
     const double rotation = (n.y[2] - n.y[0]) / (2.0 * h);
     return Errors{std::fabs(n.y[1] / beam.deflection() - 1.0),

@@ -28,8 +28,8 @@ TEST_F(Iteration, ConvergedFirstSolveStillRunsSixSolvesWithProgressLines) {
   const double y1 = nodes().y[1];
   const std::vector<std::string> lines = messages();
   ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0], "Analysis Case 1,   Iteration 1,    Y(top) =" + e12_4(y1) + ", dYmax =" + e12_4(y1) +
-                          ", Node 2, Delta dYmax =" + e12_4(y1));
+  EXPECT_EQ(lines[0], "Analysis Case 1,   Iteration 1,    Y(top) =" + e12_4(y1) +
+                          ", dYmax =" + e12_4(y1) + ", Node 2, Delta dYmax =" + e12_4(y1));
   EXPECT_EQ(lines[1], "Analysis Case 1,   Iteration 2,    Y(top) =" + e12_4(y1) +
                           ", dYmax =  0.0000E+00, Node 2, Delta dYmax =" + e12_4(y1));
   EXPECT_EQ(lines[5], "Analysis Case 1,   Iteration 6,    Y(top) =" + e12_4(y1) +
@@ -45,10 +45,14 @@ TEST_F(Iteration, PileWithoutSoilSupportHasASmallPivot) {
   EXPECT_THROW(iterate(1, 1000.0, 0.0), RunStopped);
   EXPECT_EQ(engine().run.ErrorNumber, 211);
   const std::vector<std::string> text = {
-      "", "", "**** Runtime Error No. 11 ****", "",
+      "",
+      "",
+      "**** Runtime Error No. 11 ****",
+      "",
       "Problem:  Solution failed due to small pivot value.",
       "          Node number = 2",
-      "          Pivot value =  0.00000E+00", "",
+      "          Pivot value =  0.00000E+00",
+      "",
       "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ",
       "          Reduce the load on the pile and repeat the analysis.",
       "          You may also consider increasing pile diameter or pile length."};
@@ -73,7 +77,8 @@ TEST_F(Iteration, PileWithoutSoilSupportHasASmallPivot) {
   for (double b : {shear_term, -shear_term, 0.0, 0.0, 0.0}) dumps.push_back(e12_4(b));
   dumps.insert(dumps.end(), {"", "", "", "x vector ", ""});
   for (int k = 0; k < 5; ++k) dumps.push_back("  0.0000E+00");
-  dumps.insert(dumps.end(), {"", "", "", "Torva ended prematurely due to runtime error number RUN00011"});
+  dumps.insert(dumps.end(),
+               {"", "", "", "Torva ended prematurely due to runtime error number RUN00011"});
   EXPECT_TRUE(contains_block(lines, dumps));
 }
 
@@ -82,7 +87,8 @@ TEST(HeadSystem, OnlyPivotsBeforeTheLastAreTested) {
     double pivot3, pivot4;
     int failed_row;
   };
-  for (const Case c : {Case{1e-60, 1.0, 3}, Case{-1e-51, 1.0, 3}, Case{1e-49, 1.0, 0}, Case{1.0, 0.0, 0}}) {
+  for (const Case c :
+       {Case{1e-60, 1.0, 3}, Case{-1e-51, 1.0, 3}, Case{1e-49, 1.0, 0}, Case{1.0, 0.0, 0}}) {
     HeadSystem system;
     for (int k = 1; k <= 4; ++k) system.A[k][k] = 1.0;
     system.A[3][3] = c.pivot3;
@@ -101,7 +107,8 @@ class TanhSoil final : public SoilModulusUpdate {
  public:
   void update_soil_moduli(Engine& engine, int) override {
     NodeTable& nodes = engine.nodes;
-    for (int i = 1; i <= nodes.N; ++i) nodes.Es[i] = 50.0 * std::tanh(nodes.y[i] / 0.05) / nodes.y[i];
+    for (int i = 1; i <= nodes.N; ++i)
+      nodes.Es[i] = 50.0 * std::tanh(nodes.y[i] / 0.05) / nodes.y[i];
   }
 };
 
@@ -113,8 +120,9 @@ TEST_F(Iteration, NotANumberDeflection) {
   TanhSoil soil;
   EXPECT_THROW(iterate(4, 0.0, 0.0, soil), RunStopped);
   EXPECT_EQ(engine().run.ErrorNumber, 228);
-  EXPECT_EQ(report(), (std::vector<std::string>{"**** Runtime Error No. 28 ****", "",
-                                                "Top deflection is Not-A-Number after iteration 2"}));
+  EXPECT_EQ(report(),
+            (std::vector<std::string>{"**** Runtime Error No. 28 ****", "",
+                                      "Top deflection is Not-A-Number after iteration 2"}));
 }
 
 TEST_F(Iteration, InfiniteHeadDeflectionIsCaughtAsNotANumber) {
@@ -124,8 +132,9 @@ TEST_F(Iteration, InfiniteHeadDeflectionIsCaughtAsNotANumber) {
   EXPECT_THROW(iterate(5, 1.0e308, 0.0), RunStopped);
   EXPECT_TRUE(std::isinf(nodes().y[1]));
   EXPECT_EQ(engine().run.ErrorNumber, 228);
-  EXPECT_EQ(report(), (std::vector<std::string>{"**** Runtime Error No. 28 ****", "",
-                                                "Top deflection is Not-A-Number after iteration 1"}));
+  EXPECT_EQ(report(),
+            (std::vector<std::string>{"**** Runtime Error No. 28 ****", "",
+                                      "Top deflection is Not-A-Number after iteration 1"}));
 }
 
 TEST_F(Iteration, ExcessDeflectionOfAnOverloadedPile) {
@@ -142,26 +151,37 @@ TEST_F(Iteration, ExcessDeflectionOfAnOverloadedPile) {
   const std::string computed = "The computed deflection of the pile head is " + e12_4(y1) + " in ";
   const std::string limit = "The specified excess deflection limit is      0.1000E+02 in ";
   const std::vector<std::string> head = {
-      "", "", "**** Runtime Error No. 9 ****", "", "An error in the analysis was detected by the program.  ", "",
-      "Problem:  The computed deflection is larger than the specified excess deflection limit.", ""};
-  const std::string solution1 = "Solution:  Please check input values for pile loading and soil properties for accuracy ";
-  const std::string solution2 = "and/or increase the diameter and/or length of the pile if necessary.";
+      "",
+      "",
+      "**** Runtime Error No. 9 ****",
+      "",
+      "An error in the analysis was detected by the program.  ",
+      "",
+      "Problem:  The computed deflection is larger than the specified excess deflection limit.",
+      ""};
+  const std::string solution1 =
+      "Solution:  Please check input values for pile loading and soil properties for accuracy ";
+  const std::string solution2 =
+      "and/or increase the diameter and/or length of the pile if necessary.";
   const std::string cause = "This error may be due to overloading the pile or bad input data.";
 
   std::vector<std::string> in_report = head;
-  in_report.insert(in_report.end(), {computed, "", limit, "", cause, "", "", solution1, "", solution2, "",
-                                     "", "", "Torva ended prematurely due to runtime error number RUN00009"});
+  in_report.insert(in_report.end(),
+                   {computed, "", limit, "", cause, "", "", solution1, "", solution2, "", "", "",
+                    "Torva ended prematurely due to runtime error number RUN00009"});
   EXPECT_TRUE(contains_block(report(), in_report));
 
   std::vector<std::string> in_messages = head;
-  in_messages.insert(in_messages.end(), {computed, limit, "", cause, "", solution1, "", solution2, ""});
+  in_messages.insert(in_messages.end(),
+                     {computed, limit, "", cause, "", solution1, "", solution2, ""});
   const std::vector<std::string> lines = messages();
   EXPECT_TRUE(contains_block(lines, in_messages));
   // Every solve before the failing one was reported, the excess only counts after ten.
-  EXPECT_TRUE(contains_line(lines, "Analysis Case 1,   Iteration " + std::to_string(k) + ",   Y(top) =" + e12_4(y1) +
+  EXPECT_TRUE(contains_line(lines, "Analysis Case 1,   Iteration " + std::to_string(k) +
+                                       ",   Y(top) =" + e12_4(y1) +
                                        ", dYmax =" + e12_4(engine().solver.dYmax) + ", Node " +
-                                       std::to_string(engine().solver.dYmax_node) + ", Delta dYmax =" +
-                                       e12_4(engine().solver.delta_dYmax)));
+                                       std::to_string(engine().solver.dYmax_node) +
+                                       ", Delta dYmax =" + e12_4(engine().solver.delta_dYmax)));
 }
 
 }  // namespace
@@ -172,10 +192,10 @@ namespace {
 
 // Loadings that fail to converge in different ways.
 enum class Failure {
-  kTipFlutter,      // a stiff tip shear curve: the tip swings between two states for ever
-  kSlowTipSwing,    // a tip spring just short of the pile's tip flexibility: a slowly dying swing
-  kSoftening,       // a hyperbolic soil: slow, steady convergence
-  kOverload,        // more head shear than the soil can take: no solution at all
+  kTipFlutter,    // a stiff tip shear curve: the tip swings between two states for ever
+  kSlowTipSwing,  // a tip spring just short of the pile's tip flexibility: a slowly dying swing
+  kSoftening,     // a hyperbolic soil: slow, steady convergence
+  kOverload,      // more head shear than the soil can take: no solution at all
 };
 
 struct NonConvergenceCase {
@@ -185,7 +205,8 @@ struct NonConvergenceCase {
   double scale;      // of the loads (and of the deflections, the soils being linear in them)
   double tolerance;  // in, m or L
   int limit;         // iteration limit
-  std::vector<std::string> expected;  // the lines after the heading; a trailing '*' matches a prefix
+  std::vector<std::string>
+      expected;  // the lines after the heading; a trailing '*' matches a prefix
 };
 
 const char* const kNoEstimate[] = {
@@ -199,13 +220,17 @@ const char* const kRaiseLimit =
 const char* const kToleranceUS[] = {
     "The current value for convergence tolerance is less than the recommended upper limit of ",
     "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a value ",
-    "greater than *", "",
-    "It is recommended that the convergence tolerance not be raised above 0.0001 inches.", ""};
+    "greater than *",
+    "",
+    "It is recommended that the convergence tolerance not be raised above 0.0001 inches.",
+    ""};
 const char* const kToleranceSI[] = {
     "The current value for convergence tolerance is less than the recommended upper limit of ",
     "0.00000254 meters, so a solution is possible if the convergence tolerance is raised to a value ",
-    "greater than *", "",
-    "It is recommended that the convergence tolerance not be raised above 0.00000254 meters.", ""};
+    "greater than *",
+    "",
+    "It is recommended that the convergence tolerance not be raised above 0.00000254 meters.",
+    ""};
 const char* const kOver1000 =
     "solution can only be obtained if the convergence tolerance is increased in value.";
 const char* const kNotLikely[] = {
@@ -240,7 +265,8 @@ std::vector<NonConvergenceCase> non_convergence_cases() {
       {"no estimate, small swing, SI", kUnitsSI, Failure::kTipFlutter, 1e-4, 1e-12, 30,
        [] {
          auto lines = join(kNoEstimate, kToleranceSI);
-         lines[lines.size() - 2] = "It is recommended that the convergence tolerance not be raised above 2.54E-6 meters.";
+         lines[lines.size() - 2] =
+             "It is recommended that the convergence tolerance not be raised above 2.54E-6 meters.";
          return lines;
        }()},
       {"slow convergence", kUnitsUS, Failure::kSoftening, 1.0, 1e-12, 30,
@@ -249,13 +275,15 @@ std::vector<NonConvergenceCase> non_convergence_cases() {
       {"slow swing at the largest limit", kUnitsUS, Failure::kSlowTipSwing, 1.0, 1e-3, 1000,
        join(kEstimate, "", kNotPossible)},
       {"slow swing", kUnitsUS, Failure::kSlowTipSwing, 1.0, 1e-12, 30,
-       join(kEstimate, "",
-            "The estimated number of iterations required to obtain a solution is greater than 1000, so a ",
-            kOver1000, "", kNotPossible)},
+       join(
+           kEstimate, "",
+           "The estimated number of iterations required to obtain a solution is greater than 1000, so a ",
+           kOver1000, "", kNotPossible)},
       {"slow small swing, SI", kUnitsSI, Failure::kSlowTipSwing, 1e-5, 1e-12, 30,
-       join(kEstimate, "",
-            "The estimated number of iterations required to obtain a solution is greater than 1,000, so a ",
-            kOver1000, "", kToleranceSI)},
+       join(
+           kEstimate, "",
+           "The estimated number of iterations required to obtain a solution is greater than 1,000, so a ",
+           kOver1000, "", kToleranceSI)},
       {"general units", kUnitsGeneral, Failure::kSoftening, 1.0, 1e-12, 30, join(kEstimate, "")},
   };
 }
@@ -285,7 +313,8 @@ class NonConvergence : public SolverFixture {
         const std::array<double, 1> deflection_one{1.0};
         const std::array<double, 1> shear_one{V / 1000.0};
         make_pile(100, 240.0, 1.0e10, 1000.0);
-        EXPECT_EQ(iterate(1, V, 0.0, TipShearView{deflection_one, shear_one}), Convergence::kReached);
+        EXPECT_EQ(iterate(1, V, 0.0, TipShearView{deflection_one, shear_one}),
+                  Convergence::kReached);
         const double flexibility = (free_tip - nodes().y[nodes().N]) / shear_one[0];
         const std::array<double, 2> deflection{0.0, 1.0};
         const std::array<double, 2> shear{0.0, 0.9995 / std::fabs(flexibility)};
@@ -307,7 +336,8 @@ class NonConvergence : public SolverFixture {
       }
     }
     const std::vector<std::string> lines = report();
-    const auto heading = std::find(lines.begin(), lines.end(), "convergence performancefor the last analysis. ");
+    const auto heading =
+        std::find(lines.begin(), lines.end(), "convergence performancefor the last analysis. ");
     EXPECT_NE(heading, lines.end());
     if (heading == lines.end()) return {};
     return std::vector<std::string>(heading + 2, lines.end());
@@ -361,11 +391,13 @@ TEST_F(NonConvergence, RecommendationsFollowTheConvergencePerformance) {
     lines.resize(lines.size() - 3);
     EXPECT_TRUE(matches(lines, c.expected)) << ::testing::PrintToString(lines);
     const int n = estimated_iterations(lines);
-    if (std::find(c.expected.begin(), c.expected.end(), std::string(kRaiseLimit)) != c.expected.end()) {
+    if (std::find(c.expected.begin(), c.expected.end(), std::string(kRaiseLimit)) !=
+        c.expected.end()) {
       EXPECT_LT(n, 1000);
       EXPECT_GT(n, c.limit);
     }
-    if (std::find(c.expected.begin(), c.expected.end(), std::string(kOver1000)) != c.expected.end()) {
+    if (std::find(c.expected.begin(), c.expected.end(), std::string(kOver1000)) !=
+        c.expected.end()) {
       EXPECT_GT(n, 1000);
     }
   }
@@ -377,17 +409,30 @@ TEST_F(NonConvergence, ReportsTheLimitsAndTheLastFiveIterations) {
   const std::vector<std::string> lines = folder_.report();
   const SolverState& state = engine().solver;
   EXPECT_TRUE(contains_block(
-      lines, {"", "", std::string(36, '-'), "  ****  Runtime Error No. 10  ****  ", std::string(36, '-'), "",
-              "The analysis failed to converge within the limit of 30 iterations.", "",
-              "Maximum change in nodal deflections                      = " + e12_4(state.dYmax) + " m  ", "",
-              "Maximum change in nodal deflections from prior iteration =   0.0000E+00 m  ", "",
-              "Specified convergence tolerance on nodal deflections     =   0.1000E-05 m  ", "", "",
-              std::string(77, '-'),
-              "         Analysis of Convergence Performance and Recommendations for         ",
-              "         Modification of Iterations Limit and Convergence Tolerance          ",
-              std::string(77, '-'), "",
-              "The following recommendations are made on the basis of an analysis of ",
-              "convergence performancefor the last analysis. ", ""}));
+      lines,
+      {"",
+       "",
+       std::string(36, '-'),
+       "  ****  Runtime Error No. 10  ****  ",
+       std::string(36, '-'),
+       "",
+       "The analysis failed to converge within the limit of 30 iterations.",
+       "",
+       "Maximum change in nodal deflections                      = " + e12_4(state.dYmax) + " m  ",
+       "",
+       "Maximum change in nodal deflections from prior iteration =   0.0000E+00 m  ",
+       "",
+       "Specified convergence tolerance on nodal deflections     =   0.1000E-05 m  ",
+       "",
+       "",
+       std::string(77, '-'),
+       "         Analysis of Convergence Performance and Recommendations for         ",
+       "         Modification of Iterations Limit and Convergence Tolerance          ",
+       std::string(77, '-'),
+       "",
+       "The following recommendations are made on the basis of an analysis of ",
+       "convergence performancefor the last analysis. ",
+       ""}));
   int progress = 0;
   for (const std::string& line : lines) {
     if (line.rfind("For Analysis Case 1, Iteration ", 0) == 0) {
@@ -416,7 +461,8 @@ TEST_F(NonConvergence, UnderADeflectionAndMomentTheCaseGoesOn) {
   const std::vector<std::string> message_lines = messages();
   ASSERT_GE(message_lines.size(), 2u);
   EXPECT_EQ(message_lines.back(), "The convergence criteria have been met for load case 2");
-  EXPECT_EQ(message_lines[message_lines.size() - 2].rfind("Analysis Case 1,   Iteration 30,", 0), 0u);
+  EXPECT_EQ(message_lines[message_lines.size() - 2].rfind("Analysis Case 1,   Iteration 30,", 0),
+            0u);
   const std::vector<std::string> report_lines = report();
   EXPECT_TRUE(contains_line(report_lines, "  ****  Runtime Error No. 10  ****  "));
   EXPECT_EQ(report_lines.back(), "Torva ended prematurely due to runtime error number RUN00010");
