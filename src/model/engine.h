@@ -3,10 +3,14 @@
 #pragma once
 
 #include "model/loading.h"
+#include "model/moment_curvature.h"
+#include "model/nodes.h"
 #include "model/options.h"
+#include "model/py_state.h"
 #include "model/run_control.h"
 #include "model/sections.h"
 #include "model/soil.h"
+#include "model/solver_state.h"
 #include "model/warnings.h"
 
 namespace torva {
@@ -27,6 +31,10 @@ struct Engine {
   PileHeadLoading loading;         // pile-head load cases and their distributed load
   LrfdInput lrfd;                  // LRFD combinations and unfactored loading groups
   ThrustList thrusts;              // axial thrusts of the section analysis
+  PYState py;                      // layered-soil correction and mode of the p-y criteria
+  NodeTable nodes;                 // the pile nodes of the current solution
+  SolverState solver;              // pile-head loading and iteration of the current solution
+  MomentCurvatureTables moment_curvature;  // bending stiffness tables per section and thrust
 };
 
 // Puts every table back to its load-time state (closes any run file still open).

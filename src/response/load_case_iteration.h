@@ -1,0 +1,41 @@
+// The nonlinear iteration of one pile loading: solve, update the soil moduli for the new
+// deflections, update the bending stiffness, until the largest change of deflection is within
+// the tolerance (never fewer than six solves).
+#pragma once
+
+#include "model/engine.h"
+#include "response/bending_stiffness.h"
+#include "response/fd_solver.h"
+
+namespace torva {
+
+// Updates the secant soil modulus Es of every node for the current deflections (and, under
+// soil movement, the load term W); `iteration` is the number of the solve just made. A
+// criterion that ends the run throws RunStopped (or records ErrorNumber and returns).
+class SoilModulusUpdate {
+ public:
+  virtual void update_soil_moduli(Engine& engine, int iteration) = 0;
+
+ protected:
+  ~SoilModulusUpdate() = default;
+};
+
+enum class Convergence {
+  kReached,
+  kNotReached,  // Runtime Error No. 10 under pile-head condition 4: ErrorNumber is 210 and the
+                // load case is still reported before the run ends
+};
+
+// Iterates the loading in engine.solver.head for the current load case. Starts from the node
+// table as the pile model and the p-y framework left it (deflections cleared, starting moduli),
+// runs the stiffness update for the thrust index of Q once before the first solve, and ends the
+// run (RunStopped) on Runtime Errors No. 9, 10 (except under condition 4), 11 and 28 and on an
+// error of either update.
+Convergence iterate_load_case(Engine& engine, const SolverContext& context, SoilModulusUpdate& soil,
+                              BendingStiffnessUpdate& stiffness);
+
+// The load case loop's message after the iteration: "The convergence criteria have been met
+// for load case " j, written only when the case did converge.
+void report_load_case_convergence(Engine& engine, int load_case, Convergence convergence);
+
+}  // namespace torva
