@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "engine/run_sequence.h"
 
@@ -11,13 +13,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void run_example(benchmark::State& state, const char* example) {
+std::string read_example(const char* example) {
+  std::ifstream in(fs::path(TORVA_EXAMPLES_DIR) / example);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs the example with its number of increments replaced by `increments` (0 keeps it).
+void run_example(benchmark::State& state, const char* example, int increments) {
+  std::string input = read_example(example);
+  const auto at = input.find("\nIncrements ");
+  if (increments > 0 && at != std::string::npos) {
+    const auto end = input.find('\n', at + 1);
+    input.replace(at + 1, end - at - 1, "Increments " + std::to_string(increments));
+  }
   const fs::path folder = fs::temp_directory_path() / "torva-bench";
   fs::create_directories(folder);
   const fs::path saved = fs::current_path();
   fs::current_path(folder);
-  std::ofstream("NAMES.DAT") << (fs::path(TORVA_EXAMPLES_DIR) / example).string()
-                             << "\nreport.txt\nplot.txt\nmessages.txt\n";
+  std::ofstream("input.tp7") << input;
+  std::ofstream("NAMES.DAT") << "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n";
   auto engine = std::make_unique<torva::Engine>();
   for (auto _ : state) {
     const int code = torva::run_analysis(*engine, 7001);
@@ -28,6 +44,10 @@ void run_example(benchmark::State& state, const char* example) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(run_example, minimal, "minimal.tp7")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, minimal, "minimal.tp7", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, soft_clay_500_increments_4_cases, "soft_clay_pile.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, elastic_subgrade_si, "elastic_subgrade_si.tp7", 0)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

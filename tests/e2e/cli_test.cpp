@@ -1,0 +1,64 @@
+// The torva program, run the way a user runs it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "support/test_support.h"
+
+namespace torva::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status;
+  std::string output;
+};
+
+Outcome run_cli(const std::string& arguments) {
+  const std::string command = std::string(TORVA_CLI_PATH) + " " + arguments + " 2>&1";
+  Outcome outcome{-1, ""};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  std::array<char, 256> buffer;
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) outcome.output += buffer.data();
+  const int status = pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+TEST(Cli, RunsAnExampleAndSaysWhereTheFilesAre) {
+  RunFolder folder;
+  const fs::path saved = fs::current_path();
+  const Outcome outcome = run_cli("run " + std::string(TORVA_EXAMPLES_DIR) + "/minimal.tp7 --out " +
+                                  folder.path().string());
+  EXPECT_EQ(fs::current_path(), saved);
+  ASSERT_EQ(outcome.status, 0) << outcome.output;
+  EXPECT_NE(outcome.output.find("The analysis ended normally."), std::string::npos);
+  EXPECT_NE(outcome.output.find(folder.file("minimal-report.txt").string()), std::string::npos);
+  EXPECT_TRUE(fs::exists(folder.file("minimal-report.txt")));
+  EXPECT_TRUE(fs::exists(folder.file("minimal-plot.txt")));
+  EXPECT_TRUE(fs::exists(folder.file("minimal-messages.txt")));
+  EXPECT_FALSE(fs::exists(folder.file("M_vs_EI_report_names.txt")));
+}
+
+TEST(Cli, NamesTheErrorThatEndedTheRun) {
+  RunFolder folder;
+  folder.write("bad.tp7", "NOT A TORVA FILE\n");
+  const Outcome outcome =
+      run_cli("run " + folder.file("bad.tp7").string() + " --out " + folder.path().string());
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.output.find("input error 73"), std::string::npos) << outcome.output;
+}
+
+TEST(Cli, VersionIsTheEngineVersion) {
+  const Outcome outcome = run_cli("--version");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_NE(outcome.output.find("2013-07.001"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace torva::testing
