@@ -44,6 +44,8 @@ inline constexpr ErrorId kInputMomentCurvature{192, "INP00092"};
 inline constexpr ErrorId kInputSectionRecord{195, "INP00095"};
 inline constexpr ErrorId kRunInputNotOpened{207, "RUN00007"};
 inline constexpr ErrorId kRunOutputNotCreated{208, "RUN00008"};
+inline constexpr ErrorId kRunSoftClayEps50{237, "RUN00037"};
+inline constexpr ErrorId kRunSoftClayJEps50{238, "RUN00038"};
 inline constexpr ErrorId kRunMcFileUnnamed{246, "RUN00046"};
 inline constexpr ErrorId kRunMcFileNotCreated{247, "RUN00047"};
 inline constexpr ErrorId kRunMassiveRock{248, "RUN00048"};

@@ -1,0 +1,152 @@
+// The p-y criteria behind one interface, and the one table that sends a soil layer to its
+// criterion by the layer's eight-character short name.
+//
+// A criterion family lives in its own source file and gives two entry points: in normal mode it
+// sets the secant modulus Es (and, under soil movement, the soil force W) at every node of a
+// layer; in output mode it reports and plots the p-y curve at every output depth of a layer.
+// Inside, a criterion turns a station (a node or an output depth, resolved by the framework in
+// py_framework.h) into a small value holding everything its curve needs at that depth, and
+// evaluates p(y) from that value alone. The printed curve itself (plot Lines 7 and 8, report
+// rows) is written by the framework; a criterion writes only its own labelled block.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "engine/errors.h"
+#include "model/engine.h"
+
+namespace torva {
+
+struct CriterionEntry;
+
+// One call of a criterion over the stations of one layer.
+struct LayerCall {
+  int layer = 0;  // soil layer i
+  int first = 0;  // first node (normal mode) or output record (output mode) of the layer
+  int last = 0;   // last one; an empty range (last < first) does nothing
+  const CriterionEntry* entry = nullptr;  // the criterion's row of kCriteria
+};
+
+using LayerRoutine = void (*)(Engine& engine, const LayerCall& call);
+
+// A criterion's part in the layered-soil correction of the layers below it (the bookkeeping
+// after each layer of a pass).
+enum class Layering {
+  kCorrected,       // uses the equivalent depth: marks itself when below a layer that ends it
+  kWeakRock,        // counts itself first, so it is always marked
+  kEndsCorrection,  // marks itself when below such a layer, then counts itself
+  kNeutral,         // neither marks nor counts (user-input curves, frozen soil)
+};
+
+// The words of the plot records of a printed curve:
+//   "Line 7:  p-y curve depth in " line7 line7_tail curve-number
+//   "Line 8(" k "): y, p, for " line8
+struct PlotWords {
+  std::string_view line7{};
+  std::string_view line7_si{};  // SI runs, where the words name the unit; empty: line7
+  std::string_view line7_tail = ", no. p-y points on curve no. ";
+  std::string_view line8{};
+  std::string_view line8_cyclic{};  // cyclic loading, where the words differ; empty: line8
+  int line8_k_width = 0;          // 0: the point number as I0, else in this many columns
+};
+
+// Numbered errors of a criterion's own checks (number 0: the criterion has no such check).
+struct CriterionErrors {
+  ErrorId zero_strength{0, ""};         // strength of zero or less below the first station
+  ErrorId limit_not_a_number{0, ""};    // the small-deflection (limiting) modulus
+  ErrorId modulus_not_a_number{0, ""};  // the secant modulus
+  ErrorId default_eps50{0, ""};         // default eps50 needed in general units
+};
+
+struct CriterionEntry {
+  std::string_view key{};  // short name of CriterionNameTable, trailing blanks ignored
+  int code = 0;          // criterion code of the soil layer records
+  Layering layering = Layering::kNeutral;
+  LayerRoutine moduli = nullptr;  // normal mode; null: the nodes keep the modulus they have
+  LayerRoutine curves = nullptr;  // output mode; null: a curve of no points is recorded
+  PlotWords words{};
+  CriterionErrors errors{};
+};
+
+// Entry points of the criterion families, one source file each.
+void soft_clay_moduli(Engine& engine, const LayerCall& call);         // soft_clay.cpp
+void soft_clay_curves(Engine& engine, const LayerCall& call);
+void elastic_subgrade_moduli(Engine& engine, const LayerCall& call);  // elastic_subgrade.cpp
+void elastic_subgrade_curves(Engine& engine, const LayerCall& call);
+void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
+
+// Every criterion, in the order layers are matched against them. Frozen soil has no p-y
+// criterion: a layer of it that holds a pile node ends the run.
+inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
+    {"SoftClay", criterion::kSoftClay, Layering::kCorrected, soft_clay_moduli, soft_clay_curves,
+     {.line7 = "soft clay", .line8 = "soft clay"},
+     {.zero_strength = {112, "INP00012"},
+      .limit_not_a_number = {233, "RUN00033"},
+      .modulus_not_a_number = {234, "RUN00034"},
+      .default_eps50 = errors::kRunSoftClayEps50}},
+    {"SoftClyJ", criterion::kSoftClayJ, Layering::kCorrected, soft_clay_moduli, soft_clay_curves,
+     {.line7 = "API soft clay with J",
+      .line7_tail = ", no. points on p-y curve no. ",
+      .line8 = "API soft clay"},
+     {.zero_strength = {171, "INP00071"},
+      .limit_not_a_number = {235, "RUN00035"},
+      .modulus_not_a_number = {236, "RUN00036"},
+      .default_eps50 = errors::kRunSoftClayJEps50}},
+    {"StfClyBW", criterion::kStiffClayWithWater, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "stiff clay with free water",
+      .line8 = "static stiff clay with free water",
+      .line8_cyclic = "cyclic stiff clay with free water"},
+     {.zero_strength = {114, "INP00014"}}},
+    {"StfClyAW", criterion::kStiffClayWithoutWater, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "stiff clay w/o free water", .line8 = "stiff clay w/o water"},
+     {.zero_strength = {113, "INP00013"}}},
+    {"StfClyAK", criterion::kStiffClayWithoutWaterK, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "stiff clay w/o free water with k", .line8 = "stiff clay with k"},
+     {.zero_strength = {113, "INP00013"}}},
+    {"Sand", criterion::kSand, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "sand", .line8 = "sand"},
+     {}},
+    {"API Sand", criterion::kApiSand, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "API sand", .line8 = "API sand"},
+     {}},
+    {"Liq Sand", criterion::kLiquefiedSand, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "liquefied sand", .line8 = "liquefied sand", .line8_k_width = 2},
+     {}},
+    {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "cemented silt (in)", .line7_si = "cemented silt (m)", .line8 = "cemented c-phi"},
+     {}},
+    {"User p-y", criterion::kUserPY, Layering::kNeutral, nullptr, nullptr,
+     {.line7 = "user-input p-y curve", .line8 = "user-input p-y curve", .line8_k_width = 2},
+     {}},
+    {"WeakRock", criterion::kWeakRock, Layering::kWeakRock, nullptr, nullptr,
+     {.line7 = "weak rock", .line8 = "weak rock"},
+     {}},
+    {"Vuggy LS", criterion::kVuggyLimestone, Layering::kEndsCorrection, nullptr, nullptr,
+     {.line7 = "vuggy limestone", .line8 = "vuggy limestone rock"},
+     {}},
+    {"MassRock", criterion::kMassiveRock, Layering::kEndsCorrection, nullptr, nullptr,
+     {.line7 = "massive rock", .line8 = "massive rock"},
+     {}},
+    {"KS Loess", criterion::kLoess, Layering::kCorrected, nullptr, nullptr,
+     {.line7 = "Loess", .line8 = "Loess"},
+     {}},
+    {"Piedmont", criterion::kPiedmont, Layering::kEndsCorrection, nullptr, nullptr,
+     {.line7 = "Piedmont residual soil", .line8 = "Piedmont residual soil"},
+     {}},
+    {"Elast SG", criterion::kElasticSubgrade, Layering::kEndsCorrection, elastic_subgrade_moduli,
+     elastic_subgrade_curves,
+     {.line7 = "elastic subgrade soil", .line8 = "elastic subgrade"},
+     {.modulus_not_a_number = errors::kRunModulusNotANumber}},
+    {"Frz Soil", criterion::kFrozenSoil, Layering::kNeutral, frozen_soil_moduli, nullptr,
+     {.line7 = "frozen soil", .line8 = "frozen soil"},
+     {}},
+}};
+
+// The row whose key equals `short_name` (trailing blanks ignored on both sides); null when none.
+const CriterionEntry* find_criterion(std::string_view short_name);
+
+// The row of the criterion that soil layer `layer` names; null for a code outside the table.
+const CriterionEntry* criterion_of_layer(const Engine& engine, int layer);
+
+}  // namespace torva

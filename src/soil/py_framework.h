@@ -1,0 +1,164 @@
+// The p-y framework: the pass over the soil layers that gives every pile node the secant modulus
+// of its soil spring, the layered-soil bookkeeping between layers, and the output pass that
+// reports and plots p-y curves at the depths the user asked for. Also the steps every criterion
+// takes at a station before and after its own formula, and the shared report and plot writers.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/engine.h"
+#include "response/load_case_iteration.h"
+#include "soil/criteria.h"
+#include "soil/soil_profile.h"
+
+namespace torva {
+
+// Which steps of the pass a caller runs.
+enum class PYDispatch {
+  kFull,        // every step: before the first solve of a load case (iteration 0), and the
+                // buckling analysis and the pile-length sweep (iteration 1)
+  kIteration,   // the load-case iteration: no not-a-number reset, and a thin layer is reported
+                // in the iteration's own wording
+  kLayersOnly,  // pile-head stiffness and pushover: the layers and their bookkeeping only
+};
+
+// Sets Es (and, under soil movement, W) at every node lying in a layer with a criterion.
+// `iteration` is the number of the solve just made (0 before the first). In iteration 1 a layer
+// that holds no node between layers that do ends the run (Runtime Error No. 29), and with
+// kFull a modulus that is not a finite number becomes 0. A criterion that ends the run throws
+// RunStopped.
+void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch = PYDispatch::kFull);
+
+// The driver as the solver's soil update.
+class PYCurveUpdate final : public SoilModulusUpdate {
+ public:
+  explicit PYCurveUpdate(PYDispatch dispatch = PYDispatch::kIteration) : dispatch_(dispatch) {}
+  void update_soil_moduli(Engine& engine, int iteration) override {
+    PYCurveDriver(engine, iteration, dispatch_);
+  }
+
+ private:
+  PYDispatch dispatch_;
+};
+
+// Reports and plots the p-y curve at every output depth (after load case 1 has converged), then
+// restores the node positions and the node-to-layer and node-to-section assignments.
+void PYOutputAtDepths(Engine& engine);
+
+// The layered-soil bookkeeping after layer `layer` of a pass (NoLayeringCount and
+// bBelowNoLayering), for callers that run a criterion outside the driver.
+void layering_after_layer(Engine& engine, int layer);
+
+// ---- Steps shared by the criteria ----------------------------------------------------------
+
+// A point of the pile where a criterion works: a node in normal mode, an output depth in output
+// mode. Resolved by the framework before the criterion's own formula.
+struct Station {
+  int layer = 0;         // soil layer i
+  int index = 0;         // node number, or output record number (the curve number)
+  bool output = false;   // output mode
+  bool first = false;    // first station of the layer in this call
+  bool last = false;     // last station of the layer in this call
+  double X = 0.0;        // vertical depth below the pile head (length)
+  double x = 0.0;        // distance from the pile head along the pile (length)
+  double z = 0.0;        // depth below the ground surface, X - XS (length)
+  double b = 0.0;        // pile width (length)
+  double p_mult = 1.0;   // p-multiplier for group action
+  double y_mult = 1.0;   // y-multiplier for group action
+  double Y = 0.0;        // current deflection of pile node `index`, sign and all (length)
+  double y = 0.0;        // normal mode: |Y - soil movement| / y_mult (length)
+};
+
+Station node_station(const Engine& engine, const LayerCall& call, int node);
+Station output_station(const Engine& engine, const LayerCall& call, int record);
+
+// True when X lies on an interface between layers (a profile row other than the first and the
+// last, within 1e-6).
+bool at_layer_interface(const Engine& engine, double X);
+
+// How often a criterion recomputes the equivalent depth of its layer.
+enum class EqDepthUpdate {
+  kEveryPass,  // at the first node of every normal-mode pass
+  kOnce,       // only while it has not been computed
+};
+
+// Depth z_e that the ultimate resistance of a layered-soil criterion uses. `soil` holds what
+// the criterion resolved at the station (read at the first node when the equivalent depth is
+// computed). `tolerance` decides when the soil of layers 1 and 2 lies above the pile head.
+double effective_depth(Engine& engine, const Station& station, const NodeSoilParameters& soil,
+                       EqDepthUpdate update, double tolerance);
+
+// Es of a node and, under soil movement, its soil force W = Es * ysoil + distributed load.
+void set_node_modulus(Engine& engine, const Station& station, double Es);
+
+// Ends the run with the criterion's not-a-number error (the generic one when it has none of
+// its own) unless Es is a finite number.
+void check_modulus(Engine& engine, const LayerCall& call, const Station& station, double Es,
+                   const ErrorId& error);
+
+// Area of a trapezoid of parallel sides a and b and height h.
+inline double trapezoid(double a, double b, double h) { return (a + b) * h / 2.0; }
+
+// Reduction of the ultimate resistance of a clay on sloping ground, for the slope magnitude.
+struct SlopingGroundFactors {
+  double down = 1.0;  // pile moving down the slope: 1 / (1 + tan t)
+  double up = 1.0;    // pile moving up the slope: cos t * 0.70710677 / cos(t + pi/4)
+};
+SlopingGroundFactors sloping_ground_factors(double theta);
+
+// The clay rule for the factor at a station: down when the deflection and the slope have the
+// same sign, up when opposite, 1 when either is within 1e-20 of zero.
+double clay_sloping_factor(const SlopingGroundFactors& factors, double theta, double Y);
+
+inline constexpr double kDegreesPerRadian = 180.0 / 3.141592653589793;
+
+// ---- Output mode: report blocks and the printed curve --------------------------------------
+
+// The title of a curve's report block, after a blank line.
+void report_title(Engine& engine, std::string_view title);
+
+// "label" ... "= " at column 56, the value (number field of 12) and, unless empty, the unit.
+void report_value(Engine& engine, std::string_view label, double value, std::string_view unit);
+void report_integer(Engine& engine, std::string_view label, long long value);
+
+// A depth in the report's depth unit: feet in US customary runs, the run's length otherwise.
+void report_depth(Engine& engine, std::string_view label, double depth);
+double report_depth_value(const Engine& engine, double depth);
+std::string report_depth_text(const Engine& engine, double depth);  // "12.50000 ft"
+
+// A number as the 12-column number field writes it, without its leading blanks.
+std::string number_text(double value);
+
+// "Ground Slope Angle", "Pile Batter" and "Effective Slope", in degrees.
+void report_slope_angles(Engine& engine);
+
+// One printed p-y curve: the Line 7 record, the report's table heading, and per point a report
+// row and a Line 8 record with y times the y-multiplier and p times the p-multiplier.
+struct PrintedCurve {
+  const LayerCall* call = nullptr;
+  int record = 0;        // output record k, the curve number
+  double depth = 0.0;    // depth of the curve (Line 7)
+  double y_mult = 1.0;
+  double p_mult = 1.0;
+};
+
+void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points);
+void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, double y, double p);
+
+// `p_at(point, y)` gives the criterion's p at deflection y (it may write a note to the report
+// before its row).
+template <typename PAt>
+void write_printed_curve(Engine& engine, const PrintedCurve& curve, std::span<const double> ys,
+                         PAt&& p_at) {
+  begin_printed_curve(engine, curve, static_cast<int>(ys.size()));
+  int point = 0;
+  for (const double y : ys) {
+    ++point;
+    const double p = p_at(point, y);
+    write_curve_point(engine, curve, point, y, p);
+  }
+}
+
+}  // namespace torva
