@@ -46,6 +46,10 @@ int load_case_count(const Engine& engine) {
   return engine.options.UseLRFD ? engine.lrfd.combination_count : engine.loading.count;
 }
 
+void plot_no_length_sweep(Engine& engine, int j) {
+  PlotLine11(engine.run.plot, engine.options.UseLRFD ? SweepKind::kLRFD : SweepKind::kNone, 0, j);
+}
+
 void report_load_case_results(Engine& engine, const SectionPropertySource& sections,
                               ResultsMode mode) {
   const int j = engine.run.current_load_case;

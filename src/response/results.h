@@ -27,6 +27,10 @@ void report_load_case_results(Engine& engine, const SectionPropertySource& secti
 // once after the last load case.
 void report_pile_response_summary(Engine& engine);
 
+// The Line 11 record of load case j when no pile-length sweep follows it: a count of 0 with the
+// text of LRFD combinations or of ordinary load cases.
+void plot_no_length_sweep(Engine& engine, int j);
+
 // Load cases of the run: the LRFD combinations in LRFD runs, else the pile-head load cases.
 int load_case_count(const Engine& engine);
 

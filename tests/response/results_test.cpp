@@ -305,6 +305,34 @@ TEST_F(Results, TotalStressIsAxialPlusBendingAndZeroWithoutAreaOrInertia) {
   }
 }
 
+TEST_F(Results, TheLoadCaseLoopEntryTakesTheSectionsOfThePileModel) {
+  // A 24 in steel pipe with a 0.5 in wall over the whole pile.
+  const double pi = 3.14159265358979;
+  const double A = pi / 4.0 * (24.0 * 24.0 - 23.0 * 23.0);
+  const double I = pi / 64.0 * (std::pow(24.0, 4) - std::pow(23.0, 4));
+  Sections& sections = engine().sections;
+  sections.pile_length = 600.0;
+  PileSection& pipe = sections.table[0];
+  pipe.shape = kShapeCircularPipe;
+  pipe.elastic = ElasticProperties{};
+  pipe.elastic.modulus = 29.0e6;
+  pipe.elastic.top_width = pipe.elastic.bottom_width = 24.0;
+  pipe.elastic.top_depth = pipe.elastic.bottom_depth = 0.5;
+  // The section's top and bottom points, as the section reader fills them for an elastic pile.
+  sections.points[0] = SectionPoint{0.0, 24.0, I, 29.0e6, A, 0.0};
+  sections.points[1] = SectionPoint{600.0, 24.0, I, 29.0e6, A, 0.0};
+  make_pile(100, 600.0, 29.0e6 * I, 1000.0);
+  solve(1, 10000.0, 0.0, 50000.0);
+  engine().run.current_load_case = 1;
+  report_load_case_results(engine());
+  const std::vector<TableRow> rows = table_rows(report());
+  ASSERT_EQ(rows.size(), 101u);
+  for (const TableRow& row : rows) {
+    const double expected = 50000.0 / A + std::fabs(row.value[2]) * 12.0 / I;
+    EXPECT_NEAR(row.value[5], expected, 1e-4 * expected);
+  }
+}
+
 TEST_F(Results, PrintSummaryOnlyKeepsTheConditionsAndEveryPlotRecord) {
   make_pile(100, 600.0, 1.0e10, 1000.0);
   engine().options.PrintSummaryOnly = true;
@@ -336,6 +364,17 @@ TEST_F(Results, LineNineOnlyWithTheFirstLoadCase) {
   EXPECT_EQ(plot[0].substr(104, 8), "Line 10(");
   EXPECT_EQ(value_after(report(), "                   for Lateral Loading for Load Case Number "),
             2.0);
+}
+
+TEST_F(Results, LineElevenWithoutALengthSweep) {
+  plot_no_length_sweep(engine(), 4);
+  engine().options.UseLRFD = true;
+  plot_no_length_sweep(engine(), 12);
+  const std::string blanks(99, ' ');
+  EXPECT_EQ(plot(), (std::vector<std::string>{
+                        "    0" + blanks + "Line 11: Num. points on Ytop vs. Length curve for load case 4",
+                        "    0" + blanks +
+                            "Line 11: Num. points on Ytop vs. Length curve for LRFD load case 12"}));
 }
 
 TEST_F(Results, TinyValuesArePlottedAsZero) {
