@@ -68,7 +68,7 @@ struct NodeSoilParameters {
   double K0 = 0.0;
   double Ka = 0.0;
   double Kp = 0.0;
-  double z0 = 0.0;  // depth of the node below the ground surface (length)
+  double z0 = 0.0;     // depth of the node below the ground surface (length)
 };
 
 // Stores EqDepth(layer) for the criterion of that layer (soft clays, stiff clays, sand, API
