@@ -178,7 +178,8 @@ void assign_nodes_to_sections(Engine& engine) {
       continue;
     }
     for (int k = 1; k <= sections.count; ++k) {
-      if (point(sections, 2 * k - 1).depth < nodes.x[i] && nodes.x[i] <= point(sections, 2 * k).depth) {
+      if (point(sections, 2 * k - 1).depth < nodes.x[i] &&
+          nodes.x[i] <= point(sections, 2 * k).depth) {
         nodes.section[i] = k;
       }
     }
@@ -195,7 +196,8 @@ void Assign_PY_Output_Depths_To_Layers(Engine& engine, int m) {
 
 void soil_movement_at_nodes(Engine& engine) {
   NodeTable& nodes = engine.nodes;
-  for (int i = 1; i <= nodes.N; ++i) nodes.ysoil[i] = soil_movement_at(engine.soil_movement, nodes.x[i]);
+  for (int i = 1; i <= nodes.N; ++i)
+    nodes.ysoil[i] = soil_movement_at(engine.soil_movement, nodes.x[i]);
 }
 
 double tributary_load(const DistributedLoadProfile& profile, double x, double h, double L) {
@@ -219,8 +221,7 @@ double tributary_load(const DistributedLoadProfile& profile, double x, double h,
 }
 
 double distributed_load_at(const Engine& engine, double x) {
-  return tributary_load(engine.loading.distributed, x, engine.nodes.h,
-                        engine.sections.pile_length);
+  return tributary_load(engine.loading.distributed, x, engine.nodes.h, engine.sections.pile_length);
 }
 
 void set_starting_soil_moduli(Engine& engine) {

@@ -35,8 +35,8 @@ double soft_clay_depth(const NodeSoilParameters& s, double J, bool cyclic, doubl
   double F_r = 0.0;
   if (cyclic) {
     p_d *= single(0.72f);
-    F_r = single(0.72f) *
-          (1.5 * x_r * b * c + J * c * x_r * x_r / 3.0 + b * gamma * x_r * x_r / 3.0);
+    F_r =
+        single(0.72f) * (1.5 * x_r * b * c + J * c * x_r * x_r / 3.0 + b * gamma * x_r * x_r / 3.0);
   } else {
     F_r = ((3.0 * c + 0.5 * gamma * x_r) * b + 0.5 * J * c * x_r) * x_r;
   }

@@ -38,20 +38,22 @@ std::string depth_text(double X) { return Line().f(X, 10, 3).str(); }
 }
 
 // The three lines that open input errors 4 and 31.
-constexpr std::string_view kEmbedment1 = "An error was detected that is related to an incompatibility";
-constexpr std::string_view kEmbedment2 = "between the input data defining the embedment of the pile and";
+constexpr std::string_view kEmbedment1 =
+    "An error was detected that is related to an incompatibility";
+constexpr std::string_view kEmbedment2 =
+    "between the input data defining the embedment of the pile and";
 constexpr std::string_view kEmbedment3 = "the maximum depth of the soil shear strength data.";
 
 [[noreturn]] void below_c_avg_data(Engine& engine, double X, double excess) {
-  stop_with(engine,
-            {"**** Input Data Error No. 3 ****", kEmbedment1, kEmbedment2, kEmbedment3,
-             "The value for a pile station depth is " + station(X),
-             "This depth is " + depth_text(excess) +
-                 " below the deepest extent of the input data for",
-             "soil shear strength versus depth.", "Solution:",
-             "Please revise the input data by either extending the maximum",
-             "depth for soil shear strength or shorten the pile to correct", "this problem."},
-            "INP00003", 103);
+  stop_with(
+      engine,
+      {"**** Input Data Error No. 3 ****", kEmbedment1, kEmbedment2, kEmbedment3,
+       "The value for a pile station depth is " + station(X),
+       "This depth is " + depth_text(excess) + " below the deepest extent of the input data for",
+       "soil shear strength versus depth.",
+       "Solution:", "Please revise the input data by either extending the maximum",
+       "depth for soil shear strength or shorten the pile to correct", "this problem."},
+      "INP00003", 103);
 }
 
 [[noreturn]] void below_phi_data(Engine& engine, double X) {
@@ -87,11 +89,11 @@ constexpr std::string_view kEmbedment3 = "the maximum depth of the soil shear st
   stop_with(engine,
             {"**** Input Data Error No. 15 ****",
              "An error was detected related to an incompatibility between ",
-             "the data defining pile embedment depth and effective unit ",
-             "weights versus depth.", "The value for a pile station depth is " + station(X),
+             "the data defining pile embedment depth and effective unit ", "weights versus depth.",
+             "The value for a pile station depth is " + station(X),
              "This depth is below the deepest extent of the input curve for",
-             "effective unit weight versus depth.", "Solution:",
-             "Please revise the input data by either extending the maximum",
+             "effective unit weight versus depth.",
+             "Solution:", "Please revise the input data by either extending the maximum",
              "depth for effective unit weight or shorten the length of pile",
              "to be within the range of defined soil properties."},
             "INP00015", 115);
@@ -109,8 +111,8 @@ constexpr std::string_view kEmbedment3 = "the maximum depth of the soil shear st
   stop_with(engine,
             {"**** Input Data Error No. 31 ****", kEmbedment1, kEmbedment2, kEmbedment3,
              "Problem:  The value for a pile station depth is " + station(X),
-             "This depth is below the deepest extent of the input data for",
-             "RQD versus depth.", "Solution:  Revise the input data by either extending the ",
+             "This depth is below the deepest extent of the input data for", "RQD versus depth.",
+             "Solution:  Revise the input data by either extending the ",
              "maximum depth for RQD or shorten the pile to correct this ", "problem."},
             "INP00031", 131);
 }
@@ -296,10 +298,10 @@ double group_factor(const GroupFactorTable& table,
 constexpr std::array<double, 11> kSandRatio = {0.0, 0.0, 0.5, 1.0, 1.5, 2.0,
                                                2.5, 3.0, 4.0, 5.0, 6.0};
 constexpr std::array<double, 11> kSandStatic = {
-    0.0,          single(2.83f), single(2.48f), single(2.11f), single(1.76f), single(1.48f),
+    0.0,           single(2.83f), single(2.48f), single(2.11f), single(1.76f), single(1.48f),
     single(1.23f), single(1.06f), single(0.90f), single(0.88f), single(0.88f)};
 constexpr std::array<double, 11> kSandCyclic = {
-    0.0,          single(0.75f), single(0.93f), single(1.07f), single(1.11f), single(1.03f),
+    0.0,           single(0.75f), single(0.93f), single(1.07f), single(1.11f), single(1.03f),
     single(0.98f), single(0.94f), single(0.90f), single(0.88f), single(0.88f)};
 constexpr int kSandRows = 10;
 

@@ -24,7 +24,8 @@ class PileModel : public ::testing::Test {
 
   // Stacks a section of the given type and length below the others; its two points take the
   // given width, moment of inertia, modulus and area at top and bottom.
-  PileSection& add_section(int type, double length, SectionPoint top = {}, SectionPoint bottom = {}) {
+  PileSection& add_section(int type, double length, SectionPoint top = {},
+                           SectionPoint bottom = {}) {
     Sections& s = engine().sections;
     const int k = ++s.count;
     s.point_count = 2 * k;
@@ -171,7 +172,8 @@ TEST_F(PileModel, ElasticSectionsFollowTheirShapeBetweenTopAndBottom) {
       {kShapeRectangular, 12, 12, 24, 12, 12, 12.0 * 18.0, 12.0 * (18.0 * 18.0 * 18.0) / 12.0},
       // Pipe, 24 to 12 outside, wall 1.
       {kShapeCircularPipe, 24, 12, 1, 1, 18, kQuarterPi * (b_pipe * b_pipe - bi_pipe * bi_pipe),
-       kPiOver64 * ((b_pipe * b_pipe) * (b_pipe * b_pipe) - (bi_pipe * bi_pipe) * (bi_pipe * bi_pipe))},
+       kPiOver64 *
+           ((b_pipe * b_pipe) * (b_pipe * b_pipe) - (bi_pipe * bi_pipe) * (bi_pipe * bi_pipe))},
   };
   for (const Case& c : cases) {
     engine().sections.count = 0;
@@ -194,7 +196,8 @@ TEST_F(PileModel, ElasticSectionsFollowTheirShapeBetweenTopAndBottom) {
 
 TEST_F(PileModel, ElasticHPilesAndEmbeddedPoles) {
   const double E = 29000000.0;
-  PileSection& strong = add_section(kElasticPlastic, 50.0, {0, 12, 500, E, 20}, {0, 12, 500, E, 20});
+  PileSection& strong =
+      add_section(kElasticPlastic, 50.0, {0, 12, 500, E, 20}, {0, 12, 500, E, 20});
   strong.shape = kShapeStrongHPile;
   strong.elastic = {E, 12.0, 12.0, 14.0, 14.0};
   strong.elastic.top_area = 20.0;
