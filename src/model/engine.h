@@ -7,6 +7,7 @@
 #include "model/nodes.h"
 #include "model/options.h"
 #include "model/py_state.h"
+#include "model/results.h"
 #include "model/run_control.h"
 #include "model/sections.h"
 #include "model/soil.h"
@@ -34,6 +35,7 @@ struct Engine {
   PYState py;                      // layered-soil correction and mode of the p-y criteria
   NodeTable nodes;                 // the pile nodes of the current solution
   SolverState solver;              // pile-head loading and iteration of the current solution
+  LoadCaseResults results;         // per-load-case results for the summary, plot file and LRFD
   MomentCurvatureTables moment_curvature;  // bending stiffness tables per section and thrust
 };
 
