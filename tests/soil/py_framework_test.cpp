@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "response/bending_stiffness.h"
+#include "response/load_case_iteration.h"
 #include "soil/py_fixture.h"
 
 namespace torva::testing {
@@ -251,6 +253,46 @@ TEST_F(Layers, ElasticSubgradeIsLinearInDeflectionAndInDepth) {
   nodes().ysoil[26] = 0.5;
   PYCurveDriver(engine(), 0);
   EXPECT_NEAR(nodes().W[26], 0.5 * nodes().Es[26], 1e-9);
+}
+
+// ---- The driver as the solver's soil update ------------------------------------------------
+
+class ElasticPipe final : public PileSectionView {
+ public:
+  int section_count() const override { return 1; }
+  int section_type(int) const override { return kElasticPile; }
+  double section_bottom(int) const override { return 480.0; }
+  double elastic_EI(double) const override { return 7.4e10; }  // lb-in^2
+};
+
+TEST_F(Layers, LoadCaseInSoftClayConvergesWithTheSoilReactionBalancingTheHeadShear) {
+  add_layer(criterion::kSoftClay, 0.0, 600.0, kClay);
+  assign_layers();
+  engine().options.MaxIterations = 100;
+  engine().options.ConvergenceTolerance = 1e-6;
+  engine().options.DeflectionLimit = 100.0;
+  engine().run.current_load_case = 1;
+  for (int n = 1; n <= nodes().N; ++n) nodes().EI[n] = 7.4e10;
+  PYCurveDriver(engine(), 0);
+
+  const double V = 20000.0;  // lb, free head, no moment
+  engine().solver.head = HeadCondition{load_type::kShearMoment, V, 0.0, 0.0};
+  const ElasticPipe pipe;
+  MomentCurvatureStiffness stiffness(pipe);
+  PYCurveUpdate soil;
+  ASSERT_EQ(iterate_load_case(engine(), SolverContext{pipe, {}}, soil, stiffness),
+            Convergence::kReached);
+
+  // The nodes carry the secant of the soft clay curve at their deflections, and the reaction
+  // p = Es y integrated along the pile takes the whole head shear.
+  const NodeTable& pile = nodes();
+  double reaction = 0.0;
+  for (int n = 2; n <= pile.N; ++n) {
+    reaction += trapezoid(pile.Es[n - 1] * pile.y[n - 1], pile.Es[n] * pile.y[n], pile.h);
+  }
+  EXPECT_NEAR(reaction, V, 0.01 * V);
+  EXPECT_GT(pile.y[1], 0.0);
+  EXPECT_LT(pile.Es[1], pile.Es[pile.N / 2]);  // the soil softens where the pile moves most
 }
 
 }  // namespace
