@@ -325,14 +325,6 @@ Station output_station(const Engine& engine, const LayerCall& call, int record) 
   return s;
 }
 
-bool at_layer_interface(const Engine& engine, double X) {
-  const SoilProfile& profile = engine.profile;
-  for (int k = 2; k <= profile.row_count - 1; ++k) {
-    if (std::fabs(X - profile.XProfile[k]) < 1e-6) return true;
-  }
-  return false;
-}
-
 double effective_depth(Engine& engine, const Station& station, const NodeSoilParameters& soil,
                        EqDepthUpdate update, double tolerance) {
   const SoilLayers& layers = engine.soil;

@@ -74,9 +74,6 @@ struct Station {
 Station node_station(const Engine& engine, const LayerCall& call, int node);
 Station output_station(const Engine& engine, const LayerCall& call, int record);
 
-// True when X lies on an interface between layers (a profile row other than the first and the
-// last, within 1e-6).
-bool at_layer_interface(const Engine& engine, double X);
 
 // How often a criterion recomputes the equivalent depth of its layer.
 enum class EqDepthUpdate {
