@@ -61,6 +61,7 @@ struct CriterionErrors {
   ErrorId limit_not_a_number{0, ""};    // the small-deflection (limiting) modulus
   ErrorId modulus_not_a_number{0, ""};  // the secant modulus
   ErrorId default_eps50{0, ""};         // default eps50 needed in general units
+  ErrorId steep_slope{0, ""};           // ground slope steeper than the friction angle
 };
 
 struct CriterionEntry {
@@ -78,6 +79,12 @@ void soft_clay_moduli(Engine& engine, const LayerCall& call);         // soft_cl
 void soft_clay_curves(Engine& engine, const LayerCall& call);
 void elastic_subgrade_moduli(Engine& engine, const LayerCall& call);  // elastic_subgrade.cpp
 void elastic_subgrade_curves(Engine& engine, const LayerCall& call);
+void reese_sand_moduli(Engine& engine, const LayerCall& call);        // sand.cpp
+void reese_sand_curves(Engine& engine, const LayerCall& call);
+void api_sand_moduli(Engine& engine, const LayerCall& call);          // api_sand.cpp
+void api_sand_curves(Engine& engine, const LayerCall& call);
+void liquefied_sand_moduli(Engine& engine, const LayerCall& call);    // liquefied_sand.cpp
+void liquefied_sand_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
 // Every criterion, in the order layers are matched against them. Frozen soil has no p-y
@@ -108,15 +115,21 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
     {"StfClyAK", criterion::kStiffClayWithoutWaterK, Layering::kCorrected, nullptr, nullptr,
      {.line7 = "stiff clay w/o free water with k", .line8 = "stiff clay with k"},
      {.zero_strength = {113, "INP00013"}}},
-    {"Sand", criterion::kSand, Layering::kCorrected, nullptr, nullptr,
+    {"Sand", criterion::kSand, Layering::kCorrected, reese_sand_moduli, reese_sand_curves,
      {.line7 = "sand", .line8 = "sand"},
-     {}},
-    {"API Sand", criterion::kApiSand, Layering::kCorrected, nullptr, nullptr,
+     {.zero_strength = {108, "INP00008"},
+      .limit_not_a_number = {232, "RUN00032"},
+      .modulus_not_a_number = {231, "RUN00031"},
+      .steep_slope = {109, "INP00009"}}},
+    {"API Sand", criterion::kApiSand, Layering::kCorrected, api_sand_moduli, api_sand_curves,
      {.line7 = "API sand", .line8 = "API sand"},
-     {}},
-    {"Liq Sand", criterion::kLiquefiedSand, Layering::kCorrected, nullptr, nullptr,
+     {.zero_strength = {101, "INP00001"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .steep_slope = {102, "INP00002"}}},
+    {"Liq Sand", criterion::kLiquefiedSand, Layering::kCorrected, liquefied_sand_moduli,
+     liquefied_sand_curves,
      {.line7 = "liquefied sand", .line8 = "liquefied sand", .line8_k_width = 2},
-     {}},
+     {.modulus_not_a_number = errors::kRunModulusNotANumber}},
     {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, nullptr, nullptr,
      {.line7 = "cemented silt (in)", .line7_si = "cemented silt (m)", .line8 = "cemented c-phi"},
      {}},

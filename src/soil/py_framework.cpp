@@ -444,18 +444,24 @@ void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points) 
   const UnitLabels& labels = engine.run.labels;
   TextFile& report = engine.run.report;
   report.blank();
-  report.put(Line().tab(6).a("y, ").a(labels.length).tab(24).a("p, ").a(labels.force_per_length));
+  if (curve.heading.empty()) {
+    report.put(
+        Line().tab(6).a("y, ").a(labels.length).tab(24).a("p, ").a(labels.force_per_length));
+  } else {
+    report.put(curve.heading);
+  }
   report.put("---------------   ---------------");
 }
 
-void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, double y, double p) {
+void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, double y, double p,
+                       std::string_view mark) {
   const PlotWords& words = curve.call->entry->words;
   const bool cyclic = engine.options.CyclicLoading;
   const std::string_view line8 =
       cyclic && !words.line8_cyclic.empty() ? words.line8_cyclic : words.line8;
   const double y_printed = y * curve.y_mult;
   const double p_printed = p * curve.p_mult;
-  engine.run.report.put(Line().e(y_printed, 15, 7).x(3).e(p_printed, 15, 7));
+  engine.run.report.put(Line().e(y_printed, 15, 7).x(3).e(p_printed, 15, 7).a(mark));
   PlotLine8(engine.run.plot, y_printed, p_printed, point, line8, words.line8_k_width);
 }
 

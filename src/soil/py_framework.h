@@ -139,10 +139,13 @@ struct PrintedCurve {
   double depth = 0.0;    // depth of the curve (Line 7)
   double y_mult = 1.0;
   double p_mult = 1.0;
+  std::string_view heading{};  // the criterion's own "y, p" heading line; empty: the standard one
 };
 
 void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points);
-void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, double y, double p);
+// `mark` follows the report row (a criterion's flag on a point it explains in a note).
+void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, double y, double p,
+                       std::string_view mark = {});
 
 // `p_at(point, y)` gives the criterion's p at deflection y (it may write a note to the report
 // before its row).

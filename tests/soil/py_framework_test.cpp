@@ -204,7 +204,7 @@ TEST_F(Layers, FrozenSoilBelowThePileIsNoError) {
 
 TEST_F(Layers, ModulusThatIsNotAFiniteNumberBecomesZeroOnlyInTheFullFirstIteration) {
   // A layer whose criterion writes no modulus leaves what is there.
-  add_layer(criterion::kSand, 0.0, 600.0, kClay);
+  add_layer(criterion::kCementedSilt, 0.0, 600.0, kClay);
   assign_layers();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();

@@ -1,0 +1,147 @@
+// The sand p-y curves in their published forms, worked out here apart from the engine: the
+// wedge and flow resistances as Reese, Cox and Koop (1974) and the API recommendations write
+// them, the Reese factors A and B, the Reese curve with its parabola tangent to the straight
+// part at b/60, the API hyperbolic tangent, and the liquefied sand relation of Rollins et al.
+// (2005) in kN, m and mm.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace torva::testing::sand {
+
+inline constexpr double kPi = 3.141592653589793;
+inline constexpr double kRadians = kPi / 180.0;
+
+struct Wedge {
+  double p_st;  // wedge resistance at the depth given (force/length)
+  double p_sd;  // flow resistance at the depth given (force/length)
+};
+
+// Level ground.
+inline Wedge reese_wedge(double phi_degrees, double gamma, double b, double z, double K0 = 0.4) {
+  const double phi = phi_degrees * kRadians;
+  const double alpha = phi / 2.0;
+  const double beta = kPi / 4.0 + phi / 2.0;
+  const double Ka = std::pow(std::tan(kPi / 4.0 - phi / 2.0), 2);
+  const double t = std::tan(beta);
+  const double p_st =
+      gamma * z *
+      (K0 * z * std::tan(phi) * std::sin(beta) / (std::tan(beta - phi) * std::cos(alpha)) +
+       t / std::tan(beta - phi) * (b + z * t * std::tan(alpha)) +
+       K0 * z * t * (std::tan(phi) * std::sin(beta) - std::tan(alpha)) - Ka * b);
+  const double p_sd = Ka * b * gamma * z * (std::pow(t, 8) - 1.0) +
+                      K0 * b * gamma * z * std::tan(phi) * std::pow(t, 4);
+  return {p_st, p_sd};
+}
+
+// The API coefficients, with the criterion's K0 (a single-precision 0.4).
+struct ApiCoefficients {
+  double C1, C2, C3;
+};
+inline ApiCoefficients api_coefficients(double phi_degrees) {
+  const double K0 = static_cast<double>(0.4f);
+  const double phi = phi_degrees * kRadians;
+  const double alpha = phi / 2.0;
+  const double beta = kPi / 4.0 + phi / 2.0;
+  const double Ka = std::pow(std::tan(kPi / 4.0 - phi / 2.0), 2);
+  const double t = std::tan(beta);
+  return {t * t * std::tan(alpha) / std::tan(beta - phi) +
+              K0 * (std::tan(phi) * std::sin(beta) / (std::cos(alpha) * std::tan(beta - phi)) +
+                    t * (std::tan(phi) * std::sin(beta) - std::tan(alpha))),
+          t / std::tan(beta - phi) - Ka,
+          Ka * (std::pow(t, 8) - 1.0) + K0 * std::tan(phi) * std::pow(t, 4)};
+}
+
+// p_us = (C1 z + C2 b) gamma z and p_ud = C3 b gamma z.
+inline Wedge api_resistance(double phi_degrees, double gamma, double b, double z) {
+  const ApiCoefficients c = api_coefficients(phi_degrees);
+  return {(c.C1 * z + c.C2 * b) * gamma * z, c.C3 * b * gamma * z};
+}
+
+// The Reese factors at z/b = 0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6 (single-precision values).
+inline constexpr std::array<float, 10> kRatios = {0.0f, 0.5f, 1.0f, 1.5f, 2.0f,
+                                                  2.5f, 3.0f, 4.0f, 5.0f, 6.0f};
+inline constexpr std::array<float, 10> kAStatic = {2.83f, 2.48f, 2.11f, 1.76f, 1.48f,
+                                                   1.23f, 1.06f, 0.90f, 0.88f, 0.88f};
+inline constexpr std::array<float, 10> kBStatic = {2.14f, 1.83f, 1.54f, 1.27f, 1.05f,
+                                                   0.86f, 0.71f, 0.53f, 0.50f, 0.50f};
+inline constexpr std::array<float, 10> kACyclic = {0.75f, 0.93f, 1.07f, 1.11f, 1.03f,
+                                                   0.98f, 0.94f, 0.90f, 0.88f, 0.88f};
+inline constexpr std::array<float, 10> kBCyclic = {0.53f, 0.72f, 0.83f, 0.86f, 0.82f,
+                                                   0.77f, 0.70f, 0.55f, 0.55f, 0.55f};
+
+inline double factor(const std::array<float, 10>& values, double r) {
+  if (r >= 6.0) return values[9];
+  std::size_t k = 1;
+  while (r > kRatios[k]) ++k;
+  const double f = (r - kRatios[k - 1]) / (kRatios[k] - kRatios[k - 1]);
+  return values[k - 1] + f * (static_cast<double>(values[k]) - values[k - 1]);
+}
+
+// A Reese sand at one depth.
+struct ReeseSand {
+  double phi;    // degrees
+  double gamma;  // average effective unit weight above the depth
+  double b;      // pile width
+  double k;      // initial modulus of subgrade reaction
+  double z_e;    // effective depth of the wedge and the initial modulus
+  double z;      // true depth of the flow resistance
+  bool cyclic = false;
+
+  double p_s() const {
+    return std::min(reese_wedge(phi, gamma, b, z_e).p_st, reese_wedge(phi, gamma, b, z).p_sd);
+  }
+  double A() const { return factor(cyclic ? kACyclic : kAStatic, z_e / b); }
+  double B() const { return factor(cyclic ? kBCyclic : kBStatic, z_e / b); }
+  double y_m() const { return b / 60.0; }
+  double y_u() const { return 3.0 * b / 80.0; }
+  // The parabola p_m (y / y_m)^(1/n) has the slope of the straight part at y_m.
+  double n() const { return 1.25 * B() / (A() - B()); }
+  double E0() const { return k * z_e; }
+  // Where the initial line meets the parabola.
+  double y_k() const {
+    return std::pow(B() * p_s() / (E0() * std::pow(y_m(), 1.0 / n())), n() / (n() - 1.0));
+  }
+  // The four segments, before the initial line caps them.
+  double segments(double y) const {
+    const double p_m = B() * p_s();
+    const double p_u = A() * p_s();
+    if (y <= y_m()) return p_m * std::pow(y / y_m(), 1.0 / n());
+    if (y <= y_u()) return p_m + (p_u - p_m) * (y - y_m()) / (y_u() - y_m());
+    return p_u;
+  }
+  double p(double y) const { return std::min(segments(y), E0() * y); }
+};
+
+// API sand at one depth.
+struct ApiSand {
+  double phi, gamma, b, k, z;
+  bool cyclic = false;
+  double A() const { return cyclic ? 0.9 : std::max(0.9, 3.0 - 0.8 * z / b); }
+  double p_u() const {
+    const Wedge w = api_resistance(phi, gamma, b, z);
+    return std::min(w.p_st, w.p_sd);
+  }
+  double p(double y) const {
+    if (z == 0.0) return 0.0;
+    return A() * p_u() * std::tanh(k * z * y / (A() * p_u()));
+  }
+};
+
+// Liquefied sand at normalised depth z_n (m) beside a pile of b metres; p in kN/m, y in mm.
+struct LiquefiedSand {
+  double z_n, b;
+  double A() const { return 3e-7 * std::pow(z_n + 1.0, 6.05); }
+  double B() const { return 2.8 * std::pow(z_n + 1.0, 0.11); }
+  double C() const { return 2.85 * std::pow(z_n + 1.0, -0.41); }
+  double P_d() const { return b <= 0.3 ? b / 0.3 : 3.81 * std::log(b) + 5.6; }
+  double p_150() const { return A() * std::pow(150.0 * B(), C()); }
+  double P_u() const { return P_d() * std::min(15.0, p_150()); }
+  // The deflection at which the curve reaches 15 P_d; 150 mm when it never does.
+  double y_u_mm() const { return p_150() >= 15.0 ? std::pow(15.0 / A(), 1.0 / C()) / B() : 150.0; }
+  double p(double y_mm) const { return std::min(P_u(), P_d() * A() * std::pow(B() * y_mm, C())); }
+};
+
+}  // namespace torva::testing::sand
