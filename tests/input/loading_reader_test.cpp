@@ -22,7 +22,7 @@ const std::string kThreeCases =
 
 TEST(Loading, StoresCasesSweepRequestsAndDistributedLoad) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(input_file({}, one_soft_clay_layer() + kThreeCases)), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(input_file({}, one_soft_clay_layer() + kThreeCases))));
   const PileHeadLoading& loading = folder.engine().loading;
   ASSERT_EQ(loading.count, 3);
   const LoadCase& first = loading.cases[1];
@@ -46,8 +46,8 @@ TEST(Loading, StoresCasesSweepRequestsAndDistributedLoad) {
 
 TEST(Loading, NoDistributedLoadClearsTheFirstTwoPoints) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(input_file({}, one_soft_clay_layer() + "LOADING\n1\n1 1 100 0 0 1\n0\n")),
-            0);
+  ASSERT_TRUE(InputAccepted(
+      folder.run(input_file({}, one_soft_clay_layer() + "LOADING\n1\n1 1 100 0 0 1\n0\n"))));
   const DistributedLoadProfile& profile = folder.engine().loading.distributed;
   EXPECT_EQ(profile.count, 0);
   EXPECT_EQ(profile.depth[1], 0.0);
@@ -99,7 +99,7 @@ TEST(Loading, RejectsBadCountsAndLoadTypes) {
 TEST(AxialThrustLoads, ReplaceTheLoadCaseThrustsSorted) {
   RunFolder folder;
   const std::string section = "AXIAL THRUST LOADS\n3\n1 300\n2 -100\n3 200\n";
-  ASSERT_EQ(folder.run(input_file({.ei_only = true}, kThreeCases + section)), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(input_file({.ei_only = true}, kThreeCases + section))));
   const PileHeadLoading& loading = folder.engine().loading;
   ASSERT_EQ(loading.count, 3);
   EXPECT_EQ(loading.cases[1].axial_thrust, -100.0);
@@ -111,7 +111,7 @@ TEST(AxialThrustLoads, ReplaceTheLoadCaseThrustsSorted) {
 
 TEST(AxialThrustLoads, NoThrustsLeaveOneCaseWithoutThrust) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(input_file({.ei_only = true}, kThreeCases + "AXIAL THRUST LOADS\n0\n")), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(input_file({.ei_only = true}, kThreeCases + "AXIAL THRUST LOADS\n0\n"))));
   const PileHeadLoading& loading = folder.engine().loading;
   EXPECT_EQ(loading.count, 1);
   // Not the 100000 of the earlier LOADING section.
@@ -158,7 +158,7 @@ TEST(AxialThrustList, IsDerivedAfterTheFileIsRead) {
   for (const ThrustCase& c : cases) {
     SCOPED_TRACE(c.name);
     RunFolder folder;
-    ASSERT_EQ(folder.run(input_file(c.switches, one_soft_clay_layer() + c.loads)), 0);
+    ASSERT_TRUE(InputAccepted(folder.run(input_file(c.switches, one_soft_clay_layer() + c.loads))));
     const ThrustList& list = folder.engine().thrusts;
     ASSERT_EQ(list.count, static_cast<int>(c.list.size()));
     for (int j = 1; j <= list.count; ++j) EXPECT_EQ(list.T[j], c.list[j - 1]) << j;
@@ -169,7 +169,7 @@ TEST(AxialThrustList, NeedsPileSections) {
   RunFolder folder;
   const std::string file =
       input_file({.pile = false}, one_soft_clay_layer() + thrust_cases("100", "50", "100"));
-  ASSERT_EQ(folder.run(file), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(file)));
   EXPECT_EQ(folder.engine().thrusts.count, 0);
 }
 

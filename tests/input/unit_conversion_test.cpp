@@ -35,7 +35,7 @@ std::string conversion_file(const std::string& units) {
 
 TEST(UnitConversion, UsCustomaryInputReachesInchesPoundsAndPsi) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(conversion_file("Units USCS")), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(conversion_file("Units USCS"))));
   const Engine& e = folder.engine();
   EXPECT_TRUE(e.run.input_converted);
   EXPECT_EQ(e.sections.pile_length, 600.0);  // one 50 ft section
@@ -80,7 +80,7 @@ TEST(UnitConversion, UsCustomaryInputReachesInchesPoundsAndPsi) {
 
 TEST(UnitConversion, ConvertsOnlyOnce) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(conversion_file("Units USCS")), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(conversion_file("Units USCS"))));
   Engine& e = folder.engine();
   convert_input_units_us(e);
   EXPECT_EQ(e.sections.pile_length, 600.0);
@@ -92,7 +92,7 @@ TEST(UnitConversion, ConvertsOnlyOnce) {
 
 TEST(UnitConversion, GroundSurfaceBelowThePileHeadIsConverted) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(input_file({}, "SOIL LAYERS\n1\n5 2.5 60\n110 35 60\n110 35 60\n")), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(input_file({}, "SOIL LAYERS\n1\n5 2.5 60\n110 35 60\n110 35 60\n"))));
   EXPECT_EQ(folder.engine().soil.XS, 30.0);
   EXPECT_EQ(folder.engine().soil.XLayerTop[1], 30.0);
   EXPECT_EQ(folder.engine().profile.phi[1], 35.0);
@@ -102,7 +102,7 @@ TEST(UnitConversion, OtherUnitSystemsKeepEveryValue) {
   for (const char* units : {"Units SI", "Units GENERAL"}) {
     SCOPED_TRACE(units);
     RunFolder folder;
-    ASSERT_EQ(folder.run(conversion_file(units)), 0);
+    ASSERT_TRUE(InputAccepted(folder.run(conversion_file(units))));
     const Engine& e = folder.engine();
     EXPECT_TRUE(e.run.input_converted);
     EXPECT_EQ(e.sections.pile_length, units == std::string("Units SI") ? 15.0 : 50.0);

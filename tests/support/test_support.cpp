@@ -66,6 +66,13 @@ bool contains_line(const std::vector<std::string>& lines, const std::string& exp
   return std::find(lines.begin(), lines.end(), expected) != lines.end();
 }
 
+::testing::AssertionResult InputAccepted(int code) {
+  if (code > 100 && code < 200) {
+    return ::testing::AssertionFailure() << "input error " << code - 100;
+  }
+  return ::testing::AssertionSuccess();
+}
+
 std::string options_section(const std::string& units) {
   return "OPTIONS\n" + units +
          "\n"

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/engine.h"
 
 namespace torva::testing {
@@ -45,6 +47,10 @@ class RunFolder {
 // True when `lines` holds `expected` as consecutive lines starting somewhere.
 bool contains_block(const std::vector<std::string>& lines, const std::vector<std::string>& expected);
 bool contains_line(const std::vector<std::string>& lines, const std::string& expected);
+
+// Tests of the readers check that a file was read and converted: a code that is not an input
+// error (what the analysis then makes of the model is tested with the analysis).
+::testing::AssertionResult InputAccepted(int code);
 
 // The OPTIONS section of a small full analysis with the given unit line.
 std::string options_section(const std::string& units = "Units USCS");
