@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "report/fields.h"
 #include "soil/py_framework.h"
 
 namespace torva {

@@ -8,6 +8,10 @@
 // py_framework.h) into a small value holding everything its curve needs at that depth, and
 // evaluates p(y) from that value alone. The printed curve itself (plot Lines 7 and 8, report
 // rows) is written by the framework; a criterion writes only its own labelled block.
+//
+// A criterion family that is not built yet has its row with null entry points: its layers take
+// part in the layered-soil bookkeeping but keep their nodes' moduli. Building it means declaring
+// its two entry points below and naming them in its row.
 #pragma once
 
 #include <array>

@@ -21,7 +21,8 @@ enum class PYDispatch {
                 // buckling analysis and the pile-length sweep (iteration 1)
   kIteration,   // the load-case iteration: no not-a-number reset, and a thin layer is reported
                 // in the iteration's own wording
-  kLayersOnly,  // pile-head stiffness and pushover: the layers and their bookkeeping only
+  kLayersOnly,  // the layers and their bookkeeping only: the iterations of the pile-head
+                // stiffness, pushover, buckling and pile-length analyses
 };
 
 // Sets Es (and, under soil movement, W) at every node lying in a layer with a criterion.
@@ -73,7 +74,6 @@ struct Station {
 
 Station node_station(const Engine& engine, const LayerCall& call, int node);
 Station output_station(const Engine& engine, const LayerCall& call, int record);
-
 
 // How often a criterion recomputes the equivalent depth of its layer.
 enum class EqDepthUpdate {

@@ -1,0 +1,146 @@
+// An engine set up for the p-y framework without an input file: a pile of constant width on
+// nodes at equal increments, soil layers with their profile rows, and the report, plot and
+// message files open in a temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/errors.h"
+#include "pile/pile_model.h"
+#include "soil/py_framework.h"
+#include "support/test_support.h"
+
+namespace torva::testing {
+
+// Soil values at the top or bottom of a layer.
+struct LayerValues {
+  double gamma = 0.0;  // effective unit weight (force/length^3)
+  double c = 0.0;      // undrained shear strength (stress)
+  double eps50 = 0.0;
+  double J = 0.0;
+  double E_k = 0.0;    // elastic subgrade modulus (force/length^3)
+};
+
+class PYFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(engine().run.report.open(folder_.file("report.txt").string()));
+    ASSERT_TRUE(engine().run.plot.open(folder_.file("plot.txt").string()));
+    ASSERT_TRUE(engine().run.message.open(folder_.file("messages.txt").string()));
+    use_units(kUnitsUS);
+    engine().options.i_Analysis_Type = kFullAnalysis;
+  }
+
+  Engine& engine() { return folder_.engine(); }
+  NodeTable& nodes() { return engine().nodes; }
+
+  void use_units(int units) {
+    engine().options.IUNITS = units;
+    UnitLabels& labels = engine().run.labels;
+    switch (units) {
+      case kUnitsUS:
+        labels = {"ft", "in", "lbs", "psi", "psf", "lb/in", "pcf", "pci", "in-lb"};
+        break;
+      case kUnitsSI:
+        labels = {"m", "m", "kN", "kPa", "kPa", "kN/m", "kN/m3", "kN/m3", "kN-m"};
+        break;
+      default:
+        labels = {"L", "L", "F", "F/L2", "F/L2", "F/L", "F/L3", "F/L3", "F-L"};
+        break;
+    }
+  }
+
+  // A vertical pile of one section of constant width, nodes at rest on the starting moduli.
+  void make_pile(int increments, double length, double width) {
+    Sections& sections = engine().sections;
+    sections.count = 1;
+    sections.point_count = 2;
+    sections.pile_length = length;
+    sections.table[0].type = kDrilledShaft;
+    sections.table[0].length = length;
+    sections.table[0].diameter = width;
+    sections.table[0].top = 0.0;
+    sections.table[0].bottom = length;
+    sections.points[0] = SectionPoint{0.0, width, 1.0, 1.0, 1.0, 0.0};
+    sections.points[1] = SectionPoint{length, width, 1.0, 1.0, 1.0, 0.0};
+    engine().options.NumIncrements = increments;
+
+    NodeTable& table = nodes();
+    table.N = increments + 1;
+    table.h = length / increments;
+    for (int i = 1; i <= table.N; ++i) {
+      table.x[i] = (i - 1) * table.h;
+      table.z[i] = table.x[i];
+      table.Es[i] = 50000.0;
+      table.section[i] = 1;
+    }
+    table.x[table.N] = length;
+    table.z[table.N] = length;
+  }
+
+  // The next soil layer, from `top` to `bottom` below the pile head.
+  void add_layer(int code, double top, double bottom, const LayerValues& at_top,
+                 const LayerValues& at_bottom) {
+    SoilLayers& soil = engine().soil;
+    SoilProfile& profile = engine().profile;
+    const int i = ++soil.count;
+    if (i == 1) soil.XS = top;
+    soil.i_SoilLayer_py_Type[i] = code;
+    soil.XLayerTop[i] = top;
+    soil.XLayerBottom[i] = bottom;
+    set_row(profile, 2 * i - 1, top, at_top);
+    set_row(profile, 2 * i, bottom, at_bottom);
+    profile.row_count = 2 * i;
+  }
+  void add_layer(int code, double top, double bottom, const LayerValues& values) {
+    add_layer(code, top, bottom, values, values);
+  }
+
+  // Moves the bottom of layer i (and the depth of its bottom profile row).
+  void set_layer_bottom(int i, double bottom) {
+    engine().soil.XLayerBottom[i] = bottom;
+    engine().profile.XProfile[2 * i] = bottom;
+    engine().profile.gamma_depth[2 * i] = bottom;
+  }
+
+  void assign_layers() { Assign_Nodes_To_Layers(engine()); }
+
+  // Output depths (below the pile head) in ascending order.
+  void request_curves(const std::vector<double>& depths) {
+    InputControl& control = engine().control;
+    control.output_depth_count = static_cast<int>(depths.size());
+    for (std::size_t k = 0; k < depths.size(); ++k) control.output_depths[k].depth = depths[k];
+    engine().options.PrintPYCurves = true;
+  }
+
+  std::vector<std::string> report() {
+    engine().run.report.close();
+    return folder_.report();
+  }
+  std::vector<std::string> plot() {
+    engine().run.plot.close();
+    return folder_.plot();
+  }
+  std::vector<std::string> messages() {
+    engine().run.message.close();
+    return folder_.messages();
+  }
+
+  RunFolder folder_;
+
+ private:
+  static void set_row(SoilProfile& profile, int row, double depth, const LayerValues& v) {
+    profile.XProfile[row] = depth;
+    profile.gamma_depth[row] = depth;
+    profile.gamma[row] = v.gamma;
+    profile.c[row] = v.c;
+    profile.eps50[row] = v.eps50;
+    profile.J[row] = v.J;
+    profile.elastic_subgrade[row] = v.E_k;
+  }
+};
+
+}  // namespace torva::testing
