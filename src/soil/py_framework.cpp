@@ -245,6 +245,9 @@ void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch) {
     // The bookkeeping runs for layers without nodes too: a thin layer below a rock or an elastic
     // subgrade is then known not to need an equivalent depth.
     const CriterionEntry* entry = criterion_of_layer(engine, i);
+    if (soil.first_node[i] != 0 && entry != nullptr && entry->moduli == nullptr) {
+      report_unavailable_criterion(engine, i);
+    }
     if (soil.first_node[i] != 0 && entry != nullptr && entry->moduli != nullptr) {
       entry->moduli(engine, LayerCall{i, soil.first_node[i], soil.last_node[i], entry});
       if (run_ended_since(engine, error_before)) return;
