@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "front_end.h"
+#include "plot_summary.h"
 #include "model/capacities.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
               << "  report:        " << files.report.string() << '\n'
               << "  plot output:   " << files.plot.string() << '\n'
               << "  run messages:  " << files.message.string() << '\n';
+    if (code <= 0) std::cout << torva::app::summarize_load_cases(files.plot);
     return code > 0 ? 1 : 0;
   } catch (const std::exception& failure) {
     std::cerr << "torva: " << failure.what() << '\n';

@@ -2,9 +2,9 @@
 // (the work the solver asks for after every solve), and a whole load case iterated with it.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
+#include "bench_engine.h"
 #include "pile/pile_model.h"
 #include "response/bending_stiffness.h"
 #include "response/load_case_iteration.h"
@@ -12,7 +12,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace torva;
 
 constexpr double kLength = 1200.0;  // in
@@ -30,18 +29,8 @@ class OneSection final : public PileSectionView {
 // A 500-increment pile of constant width in three soft clay layers, its run files in a
 // temporary folder.
 std::unique_ptr<Engine> make_engine() {
-  auto engine = std::make_unique<Engine>();
-  const fs::path folder = fs::temp_directory_path() / "torva-py-bench";
-  fs::create_directories(folder);
-  engine->run.report.open((folder / "report.txt").string());
-  engine->run.message.open((folder / "messages.txt").string());
-  engine->run.labels.length = "in";
-  engine->run.current_load_case = 1;
+  auto engine = torva::bench::make_bench_engine("torva-py-bench");
   Options& options = engine->options;
-  options.IUNITS = kUnitsUS;
-  options.MaxIterations = 100;
-  options.ConvergenceTolerance = 1e-5;
-  options.DeflectionLimit = 100.0;
   options.NumIncrements = 500;
 
   Sections& sections = engine->sections;

@@ -2,14 +2,13 @@
 // load case with a linear soil.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
+#include "bench_engine.h"
 #include "response/load_case_iteration.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace torva;
 
 constexpr double kLength = 1200.0;  // in
@@ -34,18 +33,7 @@ class LinearSoil final : public SoilModulusUpdate {
 
 // A 500-increment pile of one section on springs, its run files in a temporary folder.
 std::unique_ptr<Engine> make_engine() {
-  auto engine = std::make_unique<Engine>();
-  const fs::path folder = fs::temp_directory_path() / "torva-solver-bench";
-  fs::create_directories(folder);
-  engine->run.report.open((folder / "report.txt").string());
-  engine->run.message.open((folder / "messages.txt").string());
-  engine->run.labels.length = "in";
-  engine->run.current_load_case = 1;
-  Options& options = engine->options;
-  options.IUNITS = kUnitsUS;
-  options.MaxIterations = 100;
-  options.ConvergenceTolerance = 1e-5;
-  options.DeflectionLimit = 100.0;
+  auto engine = torva::bench::make_bench_engine("torva-solver-bench");
 
   NodeTable& nodes = engine->nodes;
   nodes.N = 501;

@@ -28,43 +28,28 @@ std::string length_unit(const Engine& engine) {
   return label;
 }
 
-void write_progress(Engine& engine, int k) {
+// " Y(top) =", dYmax, its node and the change of dYmax, after the case and iteration numbers.
+Line& append_measures(Line& line, const Engine& engine) {
   const SolverState& state = engine.solver;
+  return line.a("Y(top) =")
+      .e(engine.nodes.y[1], 12, 4)
+      .a(", dYmax =")
+      .e(state.dYmax, 12, 4)
+      .a(", Node ")
+      .i0(state.dYmax_node)
+      .a(", Delta dYmax =")
+      .e(state.delta_dYmax, 12, 4);
+}
+
+void write_progress(Engine& engine, int k) {
   const int load_case = engine.run.current_load_case;
-  const double y1 = engine.nodes.y[1];
-  engine.run.message.put(Line()
-                             .a("Analysis Case ")
-                             .i0(load_case)
-                             .a(",")
-                             .tab(20)
-                             .a("Iteration ")
-                             .i0(k)
-                             .a(",")
-                             .tab(36)
-                             .a("Y(top) =")
-                             .e(y1, 12, 4)
-                             .a(", dYmax =")
-                             .e(state.dYmax, 12, 4)
-                             .a(", Node ")
-                             .i0(state.dYmax_node)
-                             .a(", Delta dYmax =")
-                             .e(state.delta_dYmax, 12, 4));
+  Line message;
+  message.a("Analysis Case ").i0(load_case).a(",").tab(20).a("Iteration ").i0(k).a(",").tab(36);
+  engine.run.message.put(append_measures(message, engine));
   if (k > engine.options.MaxIterations - 5) {
-    engine.run.report.put(Line()
-                              .a("For Analysis Case ")
-                              .i0(load_case)
-                              .a(", Iteration ")
-                              .i0(k)
-                              .a(",")
-                              .tab(37)
-                              .a(" Y(top) =")
-                              .e(y1, 12, 4)
-                              .a(", dYmax =")
-                              .e(state.dYmax, 12, 4)
-                              .a(", Node ")
-                              .i0(state.dYmax_node)
-                              .a(", Delta dYmax =")
-                              .e(state.delta_dYmax, 12, 4));
+    Line report;
+    report.a("For Analysis Case ").i0(load_case).a(", Iteration ").i0(k).a(",").tab(37).a(" ");
+    engine.run.report.put(append_measures(report, engine));
   }
 }
 

@@ -87,6 +87,10 @@ void liquefied_sand_moduli(Engine& engine, const LayerCall& call);    // liquefi
 void liquefied_sand_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
+// A layer holding pile nodes whose criterion has no entry point yet ends the run, rather than
+// leaving its nodes on the starting modulus.
+[[noreturn]] void report_unavailable_criterion(Engine& engine, int layer);
+
 // Every criterion, in the order layers are matched against them. Frozen soil has no p-y
 // criterion: a layer of it that holds a pile node ends the run.
 inline constexpr std::array<CriterionEntry, 17> kCriteria = {{

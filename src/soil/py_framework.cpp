@@ -245,6 +245,9 @@ void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch) {
     // The bookkeeping runs for layers without nodes too: a thin layer below a rock or an elastic
     // subgrade is then known not to need an equivalent depth.
     const CriterionEntry* entry = criterion_of_layer(engine, i);
+    if (soil.first_node[i] != 0 && entry != nullptr && entry->moduli == nullptr) {
+      report_unavailable_criterion(engine, i);
+    }
     if (soil.first_node[i] != 0 && entry != nullptr && entry->moduli != nullptr) {
       entry->moduli(engine, LayerCall{i, soil.first_node[i], soil.last_node[i], entry});
       if (run_ended_since(engine, error_before)) return;
@@ -284,21 +287,32 @@ void PYOutputAtDepths(Engine& engine) {
 
 // ---- Stations ------------------------------------------------------------------------------
 
-Station node_station(const Engine& engine, const LayerCall& call, int node) {
-  const NodeTable& nodes = engine.nodes;
+namespace {
+
+// What a station is wherever it lies: its place along the pile, its soil and group factors.
+Station station_at(const Engine& engine, const LayerCall& call, int index, double X, double x) {
   Station s;
   s.layer = call.layer;
-  s.index = node;
-  s.output = false;
-  s.first = node == call.first;
-  s.last = node == call.last;
-  s.X = nodes.z[node];
-  s.x = nodes.x[node];
+  s.index = index;
+  s.first = index == call.first;
+  s.last = index == call.last;
+  s.X = X;
+  s.x = x;
   s.z = s.X - engine.soil.XS;
   s.b = section_properties_at(engine, s.x).D;
   s.p_mult = fn_pmult(engine, s.x);
   s.y_mult = fn_ymult(engine, s.x);
-  s.Y = nodes.y[node];
+  // In output mode the direction of a printed curve on sloping ground follows the pile node of
+  // the same number as the curve.
+  s.Y = engine.nodes.y[index];
+  return s;
+}
+
+}  // namespace
+
+Station node_station(const Engine& engine, const LayerCall& call, int node) {
+  const NodeTable& nodes = engine.nodes;
+  Station s = station_at(engine, call, node, nodes.z[node], nodes.x[node]);
   const double soil_movement = engine.options.UseSoilMovement ? nodes.ysoil[node] : 0.0;
   s.y = std::fabs(s.Y - soil_movement) / s.y_mult;
   return s;
@@ -306,22 +320,8 @@ Station node_station(const Engine& engine, const LayerCall& call, int node) {
 
 Station output_station(const Engine& engine, const LayerCall& call, int record) {
   const NodeTable& nodes = engine.nodes;
-  Station s;
-  s.layer = call.layer;
-  s.index = record;
+  Station s = station_at(engine, call, record, nodes.x[record], nodes.x[record]);
   s.output = true;
-  s.first = record == call.first;
-  s.last = record == call.last;
-  s.X = nodes.x[record];
-  s.x = nodes.x[record];
-  s.z = s.X - engine.soil.XS;
-  s.b = section_properties_at(engine, s.x).D;
-  s.p_mult = fn_pmult(engine, s.x);
-  s.y_mult = fn_ymult(engine, s.x);
-  // The direction of a printed curve on sloping ground follows the pile node of the same
-  // number as the curve.
-  s.Y = nodes.y[record];
-  s.y = 0.0;
   return s;
 }
 

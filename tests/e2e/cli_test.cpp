@@ -45,6 +45,19 @@ TEST(Cli, RunsAnExampleAndSaysWhereTheFilesAre) {
   EXPECT_FALSE(fs::exists(folder.file("M_vs_EI_report_names.txt")));
 }
 
+TEST(Cli, SummarisesEveryLoadCaseFromThePlotFile) {
+  RunFolder folder;
+  const Outcome outcome = run_cli("run " + std::string(TORVA_EXAMPLES_DIR) +
+                                  "/soft_clay_pile.tp7 --out " + folder.path().string());
+  ASSERT_EQ(outcome.status, 0) << outcome.output;
+  // Load cases 3 and 4 specify the head deflection; case 2 fixes the head against rotation.
+  EXPECT_NE(outcome.output.find("load case 3: head deflection 0.5 in"), std::string::npos)
+      << outcome.output;
+  EXPECT_NE(outcome.output.find("load case 4: head deflection 0.25 in"), std::string::npos);
+  EXPECT_NE(outcome.output.find("largest shear 2e+04 lb at 0 in"), std::string::npos);
+  EXPECT_EQ(outcome.output.find("load case 5"), std::string::npos);
+}
+
 TEST(Cli, NamesTheErrorThatEndedTheRun) {
   RunFolder folder;
   folder.write("bad.tp7", "NOT A TORVA FILE\n");

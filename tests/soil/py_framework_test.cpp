@@ -101,7 +101,6 @@ TEST_F(Layers, ThinLayerBelowARockOrAnElasticSubgradeOrBelowTheTipIsNoError) {
     double thin_top;  // the thin layer is 3 in thick
   };
   const Case cases[] = {{criterion::kElasticSubgrade, 200.0},
-                        {criterion::kWeakRock, 200.0},
                         {criterion::kSoftClay, 500.0}};  // below the 480-in pile
   for (const Case& c : cases) {
     engine().soil = SoilLayers{};
@@ -117,8 +116,26 @@ TEST_F(Layers, ThinLayerBelowARockOrAnElasticSubgradeOrBelowTheTipIsNoError) {
     const bool below_rock = c.first_code != criterion::kSoftClay;
     EXPECT_EQ(engine().py.bBelowNoLayering[2], below_rock);
     EXPECT_EQ(engine().py.bBelowNoLayering[3], below_rock);
-    EXPECT_EQ(engine().py.bBelowNoLayering[1], c.first_code == criterion::kWeakRock);
+    EXPECT_FALSE(engine().py.bBelowNoLayering[1]);
   }
+}
+
+TEST_F(Layers, WeakRockCountsItselfBeforeMarkingItself) {
+  add_layer(criterion::kWeakRock, 0.0, 200.0, kSubgrade);
+  add_layer(criterion::kElasticSubgrade, 200.0, 600.0, kSubgrade);
+  layering_after_layer(engine(), 1);
+  EXPECT_EQ(engine().py.NoLayeringCount, 1);
+  EXPECT_TRUE(engine().py.bBelowNoLayering[1]);
+  layering_after_layer(engine(), 2);
+  EXPECT_EQ(engine().py.NoLayeringCount, 2);
+  EXPECT_TRUE(engine().py.bBelowNoLayering[2]);
+}
+
+TEST_F(Layers, CriterionWithoutCurvesYetEndsTheRunInsteadOfKeepingTheStartingModulus) {
+  add_layer(criterion::kPiedmont, 0.0, 600.0, kSubgrade);
+  assign_layers();
+  EXPECT_THROW(PYCurveDriver(engine(), 0), RunStopped);
+  EXPECT_EQ(engine().run.ErrorNumber, 256);
 }
 
 // ---- Equivalent depth and cumulative resistance -------------------------------------------
@@ -203,8 +220,8 @@ TEST_F(Layers, FrozenSoilBelowThePileIsNoError) {
 }
 
 TEST_F(Layers, ModulusThatIsNotAFiniteNumberBecomesZeroOnlyInTheFullFirstIteration) {
-  // A layer whose criterion writes no modulus leaves what is there.
-  add_layer(criterion::kCementedSilt, 0.0, 600.0, kClay);
+  // A layer below the pile tip: no node receives a modulus from a criterion.
+  add_layer(criterion::kSoftClay, 500.0, 600.0, kClay);
   assign_layers();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
