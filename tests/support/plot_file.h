@@ -1,0 +1,93 @@
+// Records of the plot-output file read back: the numbers of a record, its description, and a
+// check of the fixed-width fields the numbers are written in.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace torva::testing {
+
+// One line of the plot-output file.
+struct PlotRecord {
+  std::vector<double> values;  // the numbers before the description
+  std::string description;     // from "Line" to the end of the line
+  int description_column = 0;  // 1-based column of the description; 0 when there is none
+
+  // The record number after "Line ": 10 for "Line 10(  3) : ...", 3 for "Line 3a : ...";
+  // 0 when the line has no description.
+  int number() const {
+    if (description.size() < 6) return 0;
+    return std::atoi(description.c_str() + 5);
+  }
+};
+
+// The numbers are blank-separated; the description starts at the first "Line" (the letters of
+// an exponent are the only others before it).
+inline PlotRecord parse_plot_record(const std::string& line) {
+  PlotRecord record;
+  const std::size_t at = line.find("Line");
+  const std::string numbers = line.substr(0, at);
+  if (at != std::string::npos) {
+    record.description = line.substr(at);
+    record.description_column = static_cast<int>(at) + 1;
+  }
+  std::istringstream in(numbers);
+  for (std::string token; in >> token;)
+    record.values.push_back(std::strtod(token.c_str(), nullptr));
+  return record;
+}
+
+inline std::vector<PlotRecord> parse_plot_records(const std::vector<std::string>& lines) {
+  std::vector<PlotRecord> records;
+  records.reserve(lines.size());
+  for (const std::string& line : lines) records.push_back(parse_plot_record(line));
+  return records;
+}
+
+// Whether the numbers of `line` fill the fields of `format` exactly as the edit descriptors
+// write them, followed by blanks up to `description_column` where the description begins.
+// `format` lists descriptors separated by commas, each In or Ew.d with an optional repeat
+// count: "4I5", "E15.7,I5", "I5,2E15.7".
+inline ::testing::AssertionResult HasPlotLayout(const std::string& line, const std::string& format,
+                                                int description_column = 105) {
+  static const std::regex descriptor(R"((\d*)(I|E)(\d+)(?:\.(\d+))?)");
+  std::size_t column = 0;
+  std::stringstream descriptors(format);
+  for (std::string item; std::getline(descriptors, item, ',');) {
+    std::smatch parts;
+    if (!std::regex_match(item, parts, descriptor)) {
+      return ::testing::AssertionFailure() << "bad descriptor " << item;
+    }
+    const int repeat = parts[1].length() > 0 ? std::stoi(parts[1]) : 1;
+    const std::size_t width = std::stoul(parts[3]);
+    const std::regex field(parts[2] == "I" ? std::string(R"( *-?\d+)")
+                                           : R"( *-?0\.\d{)" + parts[4].str() + R"(}E[+-]\d\d)");
+    for (int k = 0; k < repeat; ++k) {
+      const std::string text = line.substr(std::min(column, line.size()), width);
+      if (text.size() != width || !std::regex_match(text, field)) {
+        return ::testing::AssertionFailure()
+               << "columns " << column + 1 << " to " << column + width << " hold \"" << text
+               << "\", not an " << parts[2] << parts[3] << " field, in\n"
+               << line;
+      }
+      column += width;
+    }
+  }
+  const std::size_t at = static_cast<std::size_t>(description_column - 1);
+  if (line.size() <= at || line.compare(at, 4, "Line") != 0 ||
+      line.find_first_not_of(' ', column) != at) {
+    return ::testing::AssertionFailure() << "the description does not start after blanks at column "
+                                         << description_column << " in\n"
+                                         << line;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace torva::testing
