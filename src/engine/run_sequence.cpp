@@ -137,9 +137,10 @@ void check_input_size(Engine& engine) {
 
 void read_marker_and_input(Engine& engine) {
   RunControl& run = engine.run;
+  // An unreadable first token stands as "3", which is no marker.
   std::string marker;
-  if (run.input->record({&marker}) != ReadStatus::kOk) marker = "3";
-  run.FileMarker = marker.substr(0, 7);
+  const bool read = run.input->record({&marker}) == ReadStatus::kOk;
+  run.FileMarker = read ? marker.substr(0, 7) : std::string(1, '3');
   if (run.FileMarker != "TORVAP7") {
     raise_error(engine, errors::kInputMarker,
                 "The input data file does not begin with the marker TORVAP7 (found \"" +

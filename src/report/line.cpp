@@ -1,6 +1,8 @@
 #include "report/line.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -55,18 +57,43 @@ void append_i(std::string& out, long long value, int width) {
   justify(out, start, width);
 }
 
+// The characters printf writes for "%#.*f" or "%#.*e": correctly rounded from the exact binary
+// value, with a point even when there are no decimals. std::to_chars gives the same digits
+// several times faster; printf remains for the rare value too long for the buffer.
+void append_printf_form(std::string& out, double value, std::chars_format format, int precision) {
+  std::array<char, 64> buffer;
+  const auto [end, failed] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
+  if (failed != std::errc{}) {
+    const char* pattern = format == std::chars_format::fixed ? "%#.*f" : "%#.*e";
+    const int length = std::snprintf(nullptr, 0, pattern, precision, value);
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(length) + 1);
+    std::snprintf(out.data() + start, static_cast<std::size_t>(length) + 1, pattern, precision,
+                  value);
+    out.pop_back();
+    return;
+  }
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  if (precision > 0) {
+    out += text;
+    return;
+  }
+  const std::size_t mantissa_end = format == std::chars_format::fixed ? text.size() : text.find('e');
+  out += text.substr(0, mantissa_end);
+  out += '.';
+  out += text.substr(mantissa_end);
+}
+
 void append_f(std::string& out, double value, int width, int decimals) {
   if (!std::isfinite(value)) return append_nonfinite(out, value, width);
   const std::size_t start = out.size();
   if (width < 1 || decimals < 0) return append_stars(out, start, width);
-  // Only a result of at most width + 1 characters can end up in the field, so printf writes
-  // straight into that much room after the text and reports the full length it needed.
-  const std::size_t room = static_cast<std::size_t>(width) + 1;
-  out.resize(start + room);
-  const auto length = static_cast<std::size_t>(
-      std::snprintf(out.data() + start, room + 1, "%#.*f", decimals, value));
-  if (length > room) return append_stars(out, start, width);
-  out.resize(start + length);
+  append_printf_form(out, value, std::chars_format::fixed, decimals);
+  // Only a result of at most width + 1 characters can end up in the field.
+  if (out.size() - start > static_cast<std::size_t>(width) + 1) {
+    return append_stars(out, start, width);
+  }
   drop_leading_zero_if_one_too_wide(out, start, width);
   justify(out, start, width);
 }
@@ -75,12 +102,8 @@ void append_e(std::string& out, double value, int width, int decimals) {
   if (!std::isfinite(value)) return append_nonfinite(out, value, width);
   const std::size_t start = out.size();
   if (width < 1 || decimals < 1) return append_stars(out, start, width);
-  // printf gives "-D.DDDDe+XX" with the same digits; move the point in front of them.
-  const std::size_t room = static_cast<std::size_t>(decimals) + 8;
-  out.resize(start + room);
-  const auto length = static_cast<std::size_t>(
-      std::snprintf(out.data() + start, room + 1, "%#.*e", decimals - 1, value));
-  out.resize(start + length);
+  // printf's form is "-D.DDDDe+XX" with the same digits; move the point in front of them.
+  append_printf_form(out, value, std::chars_format::scientific, decimals - 1);
   const std::size_t mark = out.find('e', start);
   const int exponent = value == 0 ? 0 : std::atoi(out.c_str() + mark + 1) + 1;
   out.resize(mark);
