@@ -182,3 +182,34 @@ TEST(SplitPath, GivesDirectoryBaseAndExtension) {
 
 }  // namespace
 }  // namespace torva::testing
+
+namespace torva::testing {
+namespace {
+
+TEST(RunSequence, BendingPropertiesOnlySolvesNoLoadCase) {
+  RunFolder folder;
+  ASSERT_EQ(folder.run(read_text(fs::path(TORVA_EXAMPLES_DIR) / "pile-sections.tp7")), 0);
+  const auto messages = folder.messages();
+  for (int n = 1; n <= 4; ++n) {
+    const std::string number = std::to_string(n);
+    EXPECT_TRUE(contains_block(
+        messages, {"Start computing nonlinear bending stiffness of EI only section " + number,
+                   "Completed computing nonlinear bending stiffness of EI only section " + number,
+                   ""}));
+  }
+  for (const std::string& line : messages) {
+    EXPECT_EQ(line.find("Computing lateral response"), std::string::npos);
+  }
+  const auto plot = folder.plot();
+  ASSERT_GE(plot.size(), 2u);
+  EXPECT_EQ(plot[1].substr(0, 5), "    4");
+  for (const std::string& record : plot) {
+    for (const char* load_case_record : {"Line 6 ", "Line 11", "Line 16", "Line 18"}) {
+      EXPECT_NE(record.substr(104, 7), load_case_record) << record;
+    }
+  }
+  EXPECT_TRUE(contains_line(folder.report(), "Number of Pile Sections Analyzed = 4"));
+}
+
+}  // namespace
+}  // namespace torva::testing
