@@ -25,14 +25,11 @@ constexpr double kHighestFrictionAngle = 48.0;
 // Below this deflection (length) the modulus is the initial modulus.
 constexpr double kSmallDeflection = 1e-14;
 
-// Factor B of the Reese curve against z / b (entries 1..10; A is the sand factor A_sand).
-constexpr int kFactorRows = 10;
-constexpr std::array<double, 11> kFactorRatio = {0.0, 0.0, 0.5, 1.0, 1.5, 2.0,
-                                                 2.5, 3.0, 4.0, 5.0, 6.0};
-constexpr std::array<double, 11> kBStatic = {
+// Factor B of the Reese curve against z / b (A is the sand factor A_sand).
+constexpr SandFactorTable kBStatic = {
     0.0,           single(2.14f), single(1.83f), single(1.54f), single(1.27f), single(1.05f),
     single(0.86f), single(0.71f), single(0.53f), single(0.50f), single(0.50f)};
-constexpr std::array<double, 11> kBCyclic = {
+constexpr SandFactorTable kBCyclic = {
     0.0,           single(0.53f), single(0.72f), single(0.83f), single(0.86f), single(0.82f),
     single(0.77f), single(0.70f), single(0.55f), single(0.55f), single(0.55f)};
 
@@ -352,11 +349,7 @@ void report_layering_note(Engine& engine) {
 double reese_sand_A(double z, double b, bool cyclic) { return A_sand(z, b, cyclic); }
 
 double reese_sand_B(double z, double b, bool cyclic) {
-  const std::array<double, 11>& value = cyclic ? kBCyclic : kBStatic;
-  const double r = z / b;
-  const int k = segment_containing(kFactorRatio, kFactorRows, r);
-  if (k == 0) return value[kFactorRows];
-  return linear_in_segment(kFactorRatio, value, k, r);
+  return sand_factor(cyclic ? kBCyclic : kBStatic, z / b);
 }
 
 namespace {

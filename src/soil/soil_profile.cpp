@@ -297,10 +297,10 @@ double group_factor(const GroupFactorTable& table,
 // Ratio z/b of the sand factor tables, one-based.
 constexpr std::array<double, 11> kSandRatio = {0.0, 0.0, 0.5, 1.0, 1.5, 2.0,
                                                2.5, 3.0, 4.0, 5.0, 6.0};
-constexpr std::array<double, 11> kSandStatic = {
+constexpr SandFactorTable kSandStatic = {
     0.0,           single(2.83f), single(2.48f), single(2.11f), single(1.76f), single(1.48f),
     single(1.23f), single(1.06f), single(0.90f), single(0.88f), single(0.88f)};
-constexpr std::array<double, 11> kSandCyclic = {
+constexpr SandFactorTable kSandCyclic = {
     0.0,           single(0.75f), single(0.93f), single(1.07f), single(1.11f), single(1.03f),
     single(0.98f), single(0.94f), single(0.90f), single(0.88f), single(0.88f)};
 constexpr int kSandRows = 10;
@@ -413,12 +413,14 @@ double A_c(double r) {
                                     single(0.011667f) * (r * r * r));
 }
 
-double A_sand(double z, double b, bool cyclic) {
-  const std::array<double, 11>& value = cyclic ? kSandCyclic : kSandStatic;
-  const double r = z / b;
+double sand_factor(const SandFactorTable& values, double r) {
   const int k = segment_containing(kSandRatio, kSandRows, r);
-  if (k == 0) return value[kSandRows];
-  return linear_in_segment(kSandRatio, value, k, r);
+  if (k == 0) return values[kSandRows];
+  return linear_in_segment(kSandRatio, values, k, r);
+}
+
+double A_sand(double z, double b, bool cyclic) {
+  return sand_factor(cyclic ? kSandCyclic : kSandStatic, z / b);
 }
 
 double fn_sand_default_k(Engine& engine, double phi, double gamma) {

@@ -4,6 +4,8 @@
 // fail report a numbered error and end the run.
 #pragma once
 
+#include <array>
+
 #include "model/engine.h"
 
 namespace torva {
@@ -49,6 +51,11 @@ double A_s(double r);
 double A_c(double r);
 // Sand factor A at depth z for pile width b, static or cyclic.
 double A_sand(double z, double b, bool cyclic);
+
+// A sand factor tabulated against r = z/b at 0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0
+// (entries 1..10, entry 0 unused): linear between entries, the last value beyond r = 6.
+using SandFactorTable = std::array<double, 11>;
+double sand_factor(const SandFactorTable& values, double r);
 
 // Default initial modulus of subgrade reaction of the sand criteria (force/length^3) for a
 // friction angle phi (degrees) and average effective unit weight gamma (force/length^3).

@@ -4,42 +4,9 @@
 
 #include <string>
 
+#include "support/test_support.h"
+
 namespace torva::testing {
-
-struct Switches {
-  std::string units = "Units USCS";
-  bool lrfd = false;
-  bool tip_shear = false;
-  bool soil_movement = false;
-  bool py_modifiers = false;
-  bool ei_only = false;
-  bool print_py_curves = false;
-  bool interaction = false;
-  bool pile = true;  // end the file with one_pipe_section()
-};
-
-inline std::string yes_no(bool on) { return on ? " YES\n" : " NO\n"; }
-
-inline std::string options_for(const Switches& s) {
-  return "OPTIONS\n" + s.units + "\n" + "UseLRFD" + yes_no(s.lrfd) +
-         "ComputeKmatrix NO\n"
-         "UseTipShear" +
-         yes_no(s.tip_shear) + "UseSoilMovement" + yes_no(s.soil_movement) + "UsePYModifiers" +
-         yes_no(s.py_modifiers) + "ComputeEIOnly" + yes_no(s.ei_only) +
-         "Loading STATIC     0\n"
-         "MaxIterations 100\n"
-         "DeflectionLimit 10.0\n"
-         "Tolerance 1.0E-5\n"
-         "Increments 100\n"
-         "PrintSummaryOnly NO\n"
-         "PrintIncrement 1\n"
-         "PrintPYCurves" +
-         yes_no(s.print_py_curves) +
-         (s.interaction ? "ComputeInteraction YES\nInteractionCode AASHTO\n"
-                        : "ComputeInteraction NO\n") +
-         "ComputePushover NO\n"
-         "ComputePileBuckling NO\n";
-}
 
 // One steel pipe section, 24 in (610 mm) by 0.5 in (12.7 mm), 50 ft (15 m) long.
 inline std::string one_pipe_section(const std::string& units = "Units USCS") {

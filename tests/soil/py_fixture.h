@@ -108,6 +108,17 @@ class PYFixture : public ::testing::Test {
 
   void assign_layers() { Assign_Nodes_To_Layers(engine()); }
 
+  // The same p- and y-multipliers for group action over the whole 600-in pile.
+  void uniform_group_factors(double p_multiplier, double y_multiplier) {
+    GroupFactorTable& group = engine().group_factors;
+    group.count = 2;
+    group.given = true;
+    group.depth[1] = 0.0;
+    group.depth[2] = 600.0;
+    group.p_multiplier[1] = group.p_multiplier[2] = p_multiplier;
+    group.y_multiplier[1] = group.y_multiplier[2] = y_multiplier;
+  }
+
   // Output depths (below the pile head) in ascending order.
   void request_curves(const std::vector<double>& depths) {
     InputControl& control = engine().control;

@@ -251,13 +251,7 @@ TEST_F(Layers, ElasticSubgradeIsLinearInDeflectionAndInDepth) {
   add_layer(criterion::kElasticSubgrade, 0.0, 600.0, {0.02, 0.0, 0.0, 0.0, 100.0},
             {0.02, 0.0, 0.0, 0.0, 300.0});
   assign_layers();
-  GroupFactorTable& group = engine().group_factors;
-  group.count = 2;
-  group.given = true;
-  group.depth[1] = 0.0;
-  group.depth[2] = 600.0;
-  group.p_multiplier[1] = group.p_multiplier[2] = 0.8;
-  group.y_multiplier[1] = group.y_multiplier[2] = 2.0;
+  uniform_group_factors(0.8, 2.0);
   for (const double Y : {0.0, 0.01, -3.0}) {
     nodes().y[26] = Y;  // z = 300 in: E_k = 200 pci
     PYCurveDriver(engine(), 0);

@@ -269,13 +269,7 @@ TEST_F(CurveOutput, PrintedCurveAgreesWithTheModulusAtTheNodes) {
   // nodes receive.
   add_layer(criterion::kElasticSubgrade, 0.0, 600.0, {0.02, 0.0, 0.0, 0.0, 150.0});
   assign_layers();
-  GroupFactorTable& group = engine().group_factors;
-  group.count = 2;
-  group.given = true;
-  group.depth[1] = 0.0;
-  group.depth[2] = 600.0;
-  group.p_multiplier[1] = group.p_multiplier[2] = 0.5;
-  group.y_multiplier[1] = group.y_multiplier[2] = 2.0;
+  uniform_group_factors(0.5, 2.0);
   request_curves({120.0});
   print_curves();
   const double Es = nodes().Es[11];  // node at 120 in

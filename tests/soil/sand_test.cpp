@@ -97,13 +97,7 @@ TEST_F(SandLayers, ReeseCurveFollowsItsFourSegmentsAtEveryDepthAndFrictionAngle)
 TEST_F(SandLayers, ReeseModulusAtRestIsTheInitialModulusWithoutMultipliers) {
   add_sand(criterion::kSand, 0.0, 600.0, 36.0, 36.0, 50.0, 150.0);
   assign_layers();
-  GroupFactorTable& group = engine().group_factors;
-  group.count = 2;
-  group.given = true;
-  group.depth[1] = 0.0;
-  group.depth[2] = 600.0;
-  group.p_multiplier[1] = group.p_multiplier[2] = 0.5;
-  group.y_multiplier[1] = group.y_multiplier[2] = 2.0;
+  uniform_group_factors(0.5, 2.0);
   // k is linear through the layer: 50 + z / 6 pci; E0 = k z.
   EXPECT_DOUBLE_EQ(modulus_at(11, 0.0), (50.0 + 120.0 / 6.0) * 120.0);
   EXPECT_DOUBLE_EQ(modulus_at(11, 1e-15), (50.0 + 120.0 / 6.0) * 120.0);

@@ -100,13 +100,7 @@ TEST_F(SoftClay, CyclicCurveHoldsThePlateauAtDepthAndFallsNearTheSurface) {
 }
 
 TEST_F(SoftClay, MultipliersScaleTheDeflectionAndTheResistance) {
-  GroupFactorTable& group = engine().group_factors;
-  group.count = 2;
-  group.given = true;
-  group.depth[1] = 0.0;
-  group.depth[2] = 600.0;
-  group.p_multiplier[1] = group.p_multiplier[2] = 0.5;
-  group.y_multiplier[1] = group.y_multiplier[2] = 2.0;
+  uniform_group_factors(0.5, 2.0);
   const double Y = 1.2;  // the soil sees y = Y / 2 = y50
   const double expected = expected_p(120.0, Y / 2.0, false) * 0.5 / Y;
   EXPECT_NEAR(modulus_at(11, Y), expected, 1e-9);

@@ -73,15 +73,18 @@ bool contains_line(const std::vector<std::string>& lines, const std::string& exp
   return ::testing::AssertionSuccess();
 }
 
-std::string options_section(const std::string& units) {
-  return "OPTIONS\n" + units +
-         "\n"
-         "UseLRFD NO\n"
+namespace {
+
+std::string yes_no(bool on) { return on ? " YES\n" : " NO\n"; }
+
+}  // namespace
+
+std::string options_for(const Switches& s) {
+  return "OPTIONS\n" + s.units + "\n" + "UseLRFD" + yes_no(s.lrfd) +
          "ComputeKmatrix NO\n"
-         "UseTipShear NO\n"
-         "UseSoilMovement NO\n"
-         "UsePYModifiers NO\n"
-         "ComputeEIOnly NO\n"
+         "UseTipShear" +
+         yes_no(s.tip_shear) + "UseSoilMovement" + yes_no(s.soil_movement) + "UsePYModifiers" +
+         yes_no(s.py_modifiers) + "ComputeEIOnly" + yes_no(s.ei_only) +
          "Loading STATIC     0\n"
          "MaxIterations 100\n"
          "DeflectionLimit 10.0\n"
@@ -89,10 +92,14 @@ std::string options_section(const std::string& units) {
          "Increments 100\n"
          "PrintSummaryOnly NO\n"
          "PrintIncrement 1\n"
-         "PrintPYCurves NO\n"
-         "ComputeInteraction NO\n"
+         "PrintPYCurves" +
+         yes_no(s.print_py_curves) +
+         (s.interaction ? "ComputeInteraction YES\nInteractionCode AASHTO\n"
+                        : "ComputeInteraction NO\n") +
          "ComputePushover NO\n"
          "ComputePileBuckling NO\n";
 }
+
+std::string options_section(const std::string& units) { return options_for({.units = units}); }
 
 }  // namespace torva::testing

@@ -52,6 +52,20 @@ bool contains_line(const std::vector<std::string>& lines, const std::string& exp
 // error (what the analysis then makes of the model is tested with the analysis).
 ::testing::AssertionResult InputAccepted(int code);
 
+// The switches of the OPTIONS section of a small analysis (100 increments, static loading).
+struct Switches {
+  std::string units = "Units USCS";
+  bool lrfd = false;
+  bool tip_shear = false;
+  bool soil_movement = false;
+  bool py_modifiers = false;
+  bool ei_only = false;
+  bool print_py_curves = false;
+  bool interaction = false;
+  bool pile = true;  // input tests: end the file with one pile section
+};
+std::string options_for(const Switches& switches);
+
 // The OPTIONS section of a small full analysis with the given unit line.
 std::string options_section(const std::string& units = "Units USCS");
 
