@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "engine/errors.h"
@@ -81,31 +82,37 @@ T read_one(Engine& engine, std::string_view what) {
 [[noreturn]] void control_error(Engine& engine, const ErrorId& error, std::string_view section,
                                 std::string_view problem, std::string_view allowed) {
   raise_error(engine, error,
-              std::string(section) + ": " + std::string(problem) + " (line " +
+              std::string(section) + " data: " + std::string(problem) + " (line " +
                   std::to_string(input_line_number(engine)) + ").",
               "Use " + std::string(allowed) + ".");
 }
 
+// A control value that must lie in low..high; outside it, the section's numbered error names the
+// value and what is allowed.
+int read_in_range(Engine& engine, const ErrorId& error, std::string_view section,
+                  std::string_view name, int low, int high, std::string_view allowed) {
+  const int value = read_one<int>(engine, "the " + std::string(name) + " of the " +
+                                              std::string(section) + " data");
+  if (value < low || value > high) {
+    control_error(engine, error, section, std::string(name) + " " + std::to_string(value),
+                  allowed);
+  }
+  return value;
+}
+
+constexpr int kUnlimited = std::numeric_limits<int>::max();
+
 void read_stiffness_control(Engine& engine) {
   if (!engine.options.ComputeKmatrix) return;
   StiffnessControl& k = engine.control.stiffness;
-  constexpr std::string_view kSection = "Foundation stiffness data";
-  k.method = read_one<int>(engine, "the stiffness computation method");
-  if (k.method < 0 || k.method > 2) {
-    control_error(engine, errors::kInputStiffnessControl, kSection,
-                  "computation method " + std::to_string(k.method), "a method of 0, 1 or 2");
-  }
-  k.points = read_one<int>(engine, "the number of stiffness matrix points");
-  if (k.points < 1) {
-    control_error(engine, errors::kInputStiffnessControl, kSection,
-                  "number of points " + std::to_string(k.points), "at least one point");
-  }
-  k.distribution = read_one<int>(engine, "the stiffness point distribution");
-  if (k.distribution < 0 || k.distribution > 1) {
-    control_error(engine, errors::kInputStiffnessControl, kSection,
-                  "point distribution " + std::to_string(k.distribution),
-                  "0 (logarithmic) or 1 (arithmetic)");
-  }
+  const ErrorId& error = errors::kInputStiffnessControl;
+  constexpr std::string_view kSection = "Foundation stiffness";
+  k.method = read_in_range(engine, error, kSection, "computation method", 0, 2,
+                           "a method of 0, 1 or 2");
+  k.points = read_in_range(engine, error, kSection, "number of points", 1, kUnlimited,
+                           "at least one point");
+  k.distribution = read_in_range(engine, error, kSection, "point distribution", 0, 1,
+                                 "0 (logarithmic) or 1 (arithmetic)");
   if (k.method == 2) {
     k.max_displacement = read_one<double>(engine, "the largest pile-head displacement");
     k.max_rotation = read_one<double>(engine, "the largest pile-head rotation");
@@ -115,25 +122,14 @@ void read_stiffness_control(Engine& engine) {
 void read_pushover_control(Engine& engine) {
   if (!engine.options.ComputePushover) return;
   PushoverControl& push = engine.control.pushover;
-  constexpr std::string_view kSection = "Pushover data";
-  push.fixity = read_one<int>(engine, "the pushover pile-head fixity");
-  if (push.fixity < 0 || push.fixity > 2) {
-    control_error(engine, errors::kInputPushoverControl, kSection,
-                  "pile-head fixity " + std::to_string(push.fixity),
-                  "0 (free), 1 (fixed) or 2 (free and fixed head)");
-  }
-  push.distribution = read_one<int>(engine, "the pushover point distribution");
-  if (push.distribution < 0 || push.distribution > 2) {
-    control_error(engine, errors::kInputPushoverControl, kSection,
-                  "point distribution " + std::to_string(push.distribution),
-                  "0 (logarithmic), 1 (arithmetic) or 2 (user values)");
-  }
-  push.points = read_one<int>(engine, "the number of pushover points");
-  if (push.points < 1 || push.points > static_cast<int>(push.user_displacements.size())) {
-    control_error(engine, errors::kInputPushoverControl, kSection,
-                  "number of points " + std::to_string(push.points),
-                  "1 to " + std::to_string(push.user_displacements.size()) + " points");
-  }
+  const ErrorId& error = errors::kInputPushoverControl;
+  constexpr std::string_view kSection = "Pushover";
+  push.fixity = read_in_range(engine, error, kSection, "pile-head fixity", 0, 2,
+                              "0 (free), 1 (fixed) or 2 (free and fixed head)");
+  push.distribution = read_in_range(engine, error, kSection, "point distribution", 0, 2,
+                                    "0 (logarithmic), 1 (arithmetic) or 2 (user values)");
+  push.points = read_in_range(engine, error, kSection, "number of points", 1, kMaxPushoverPoints,
+                              "1 to " + std::to_string(kMaxPushoverPoints) + " points");
   if (push.distribution == 2) {
     for (int i = 0; i < push.points; ++i) {
       push.user_displacements[i] = read_one<double>(engine, "a pushover displacement");
@@ -148,20 +144,13 @@ void read_pushover_control(Engine& engine) {
 void read_buckling_control(Engine& engine) {
   if (!engine.options.ComputePileBuckling) return;
   BucklingControl& b = engine.control.buckling;
-  constexpr std::string_view kSection = "Buckling data";
-  b.fixity = read_one<int>(engine, "the buckling pile-head fixity");
-  if (b.fixity < 0 || b.fixity > 2) {
-    control_error(engine, errors::kInputBucklingControl, kSection,
-                  "pile-head fixity " + std::to_string(b.fixity),
-                  "0 (shear and moment), 1 (shear and slope) or 2 (shear and rotational "
-                  "stiffness)");
-  }
-  b.axial_loads = read_one<int>(engine, "the number of buckling axial loads");
-  if (b.axial_loads < 1) {
-    control_error(engine, errors::kInputBucklingControl, kSection,
-                  "number of axial loads " + std::to_string(b.axial_loads),
-                  "at least one axial load");
-  }
+  const ErrorId& error = errors::kInputBucklingControl;
+  constexpr std::string_view kSection = "Buckling";
+  b.fixity = read_in_range(engine, error, kSection, "pile-head fixity", 0, 2,
+                           "0 (shear and moment), 1 (shear and slope) or 2 (shear and "
+                           "rotational stiffness)");
+  b.axial_loads = read_in_range(engine, error, kSection, "number of axial loads", 1, kUnlimited,
+                                "at least one axial load");
   b.shear = read_one<double>(engine, "the buckling pile-head shear");
   b.moment = read_one<double>(engine, "the buckling pile-head moment");
   b.slope = read_one<double>(engine, "the buckling pile-head slope");

@@ -13,6 +13,7 @@ inline constexpr int kUnitsSI = 2;
 inline constexpr int kUnitsGeneral = 3;
 inline constexpr int kBendingPropertiesOnly = 2;
 inline constexpr int kFullAnalysis = 3;
+inline constexpr int kMaxPushoverPoints = 100;  // user-defined pushover displacements
 
 struct Options {
   int IUNITS = 0;                 // 1 US customary, 2 SI, 3 general units
@@ -59,7 +60,7 @@ struct PushoverControl {
   int points = 0;
   double max_deflection = 0.0;
   double min_deflection = 0.0;
-  std::array<double, kMaxLoadCases> user_displacements{};
+  std::array<double, kMaxPushoverPoints> user_displacements{};
   double final_value = 0.0;
 };
 
