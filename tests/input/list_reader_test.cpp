@@ -90,6 +90,25 @@ TEST(ListReaderRecord, RepeatsValues) {
   EXPECT_EQ(c, "c");
 }
 
+// A record of one value: read as `want`, or (nullopt) rejected as a bad value naming what was
+// due and the token found.
+template <typename T>
+void expect_single_value(const std::string& text, const std::optional<T>& want,
+                         const std::string& due) {
+  SCOPED_TRACE(text);
+  ListReader reader(text);
+  T got{-99};
+  const ReadStatus status = reader.record({&got});
+  if (want) {
+    ASSERT_EQ(status, ReadStatus::kOk);
+    EXPECT_EQ(got, *want);
+  } else {
+    ASSERT_EQ(status, ReadStatus::kBadValue);
+    EXPECT_EQ(reader.expected(), due);
+    EXPECT_EQ(reader.found(), text);
+  }
+}
+
 TEST(ListReaderRecord, IntegerNotation) {
   struct Case {
     const char* text;
@@ -101,20 +120,7 @@ TEST(ListReaderRecord, IntegerNotation) {
       {"2147483648", {}},   {"1.5", {}},       {"1.", {}},          {"1e3", {}},
       {"abc", {}},          {"'5'", {}},       {"+-1", {}},         {"-", {}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    ListReader reader(c.text);
-    int got = -99;
-    const ReadStatus status = reader.record({&got});
-    if (c.want) {
-      ASSERT_EQ(status, ReadStatus::kOk);
-      EXPECT_EQ(got, *c.want);
-    } else {
-      ASSERT_EQ(status, ReadStatus::kBadValue);
-      EXPECT_EQ(reader.expected(), "an integer");
-      EXPECT_EQ(reader.found(), c.text);
-    }
-  }
+  for (const auto& c : cases) expect_single_value<int>(c.text, c.want, "an integer");
 }
 
 TEST(ListReaderRecord, RealNotation) {
@@ -151,20 +157,7 @@ TEST(ListReaderRecord, RealNotation) {
       {"0x10", {}},
       {"'1.5'", {}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    ListReader reader(c.text);
-    double got = -99.0;
-    const ReadStatus status = reader.record({&got});
-    if (c.want) {
-      ASSERT_EQ(status, ReadStatus::kOk);
-      EXPECT_EQ(got, *c.want);
-    } else {
-      ASSERT_EQ(status, ReadStatus::kBadValue);
-      EXPECT_EQ(reader.expected(), "a real number");
-      EXPECT_EQ(reader.found(), c.text);
-    }
-  }
+  for (const auto& c : cases) expect_single_value<double>(c.text, c.want, "a real number");
 }
 
 TEST(ListReaderRecord, BadValueNamesItsLine) {
