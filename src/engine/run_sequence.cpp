@@ -214,7 +214,11 @@ void write_date_block(TextFile& report) {
       "July",    "August",   "September", "October", "November", "December"};
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   report.put(kDashes80);
   report.put(std::string(27, ' ') + "Date and Time of Analysis");
   report.put(kDashes80);
@@ -267,7 +271,12 @@ void run_stages(Engine& engine) {
   check_input_size(engine);
   read_marker_and_input(engine);
   set_unit_labels(engine);
-  engine.run.report.reopen();
+  if (!engine.run.report.reopen()) {
+    raise_error(engine, errors::kRunOutputNotCreated,
+                "The output report file " + engine.run.ReportFileName +
+                    " cannot be rewritten from its first line.",
+                "Check that the file can still be written and that the disk is not full.");
+  }
   write_banner(engine.run.report);
   write_file_block(engine);
   write_date_block(engine.run.report);

@@ -79,11 +79,12 @@ void set_head_conditions(Engine& engine, int j) {
   engine.solver.V_tip = 0.0;
 }
 
-void prepare_load_case_nodes(Engine& engine) {
+void prepare_load_case_nodes(Engine& engine, int j) {
   build_nodes(engine);
   assign_nodes_to_sections(engine);
   Assign_Nodes_To_Layers(engine);
   if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
+  engine.run.message.put(Line().a("Computing lateral response of pile for load number ").i0(j));
   clear_warning_counts(engine);
   engine.nodes.clear_deflections();
   set_starting_soil_moduli(engine);
@@ -92,8 +93,10 @@ void prepare_load_case_nodes(Engine& engine) {
 void solve_load_case(Engine& engine, int j, int py_request) {
   RunControl& run = engine.run;
   run.current_load_case = j;
-  prepare_load_case_nodes(engine);
-  run.message.put(Line().a("Computing lateral response of pile for load number ").i0(j));
+  prepare_load_case_nodes(engine, j);
+  // A case under deflection and moment that failed to converge ends the run here, at the
+  // next case.
+  if (run.ErrorNumber > 0) throw RunStopped{};
   PYCurveDriver(engine, 0);
   set_head_conditions(engine, j);
 
@@ -111,16 +114,13 @@ void solve_load_case(Engine& engine, int j, int py_request) {
       engine.options.py_output_request = 0;
       if (run.ErrorNumber > 0) throw RunStopped{};
     } else {
-      PlotLine6(run.plot, 0);
+      PlotLine6None(run.plot);
     }
   }
   report_load_case_results(engine);
   plot_no_length_sweep(engine, j);
   run.message.put(Line().a("Completed Analysis for Load Case ").i0(j));
   run.message.blank();
-  // Non-convergence under a deflection and moment at the head is reported with the case and
-  // then ends the run.
-  if (run.ErrorNumber > 0) throw RunStopped{};
 }
 
 void full_analysis(Engine& engine) {
@@ -143,6 +143,28 @@ void full_analysis(Engine& engine) {
   PlotLine18None(run.plot);
 }
 
+// An analysis the input asks for and this version cannot make yet ends the run, instead of
+// ending normally with its records empty or zero.
+void reject_unavailable_analyses(Engine& engine) {
+  const Options& options = engine.options;
+  const bool full = options.i_Analysis_Type == kFullAnalysis;
+  const std::pair<bool, const char*> requests[] = {
+      {options.i_Analysis_Type == kBendingPropertiesOnly,
+       "bending properties only (ComputeEIOnly YES)"},
+      {full && options.UseLRFD, "LRFD load combinations (UseLRFD YES)"},
+      {full && options.ComputeKmatrix, "the pile-head stiffness matrix (ComputeKmatrix YES)"},
+      {full && options.ComputePushover, "the pushover analysis (ComputePushover YES)"},
+      {full && options.ComputePileBuckling, "the buckling analysis (ComputePileBuckling YES)"},
+  };
+  for (const auto& [requested, analysis] : requests) {
+    if (!requested) continue;
+    raise_error(engine, errors::kRunAnalysisUnavailable,
+                std::string("The input asks for ") + analysis +
+                    ", which this version of Torva cannot compute yet.",
+                "Set the option to NO and run the analysis again.");
+  }
+}
+
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
@@ -151,6 +173,7 @@ void run_analysis_stages(Engine& engine) {
   } else {
     convert_input_units_other(engine);
   }
+  reject_unavailable_analyses(engine);
   if (engine.options.i_Analysis_Type == kBendingPropertiesOnly) {
     bending_properties_only(engine);
   } else {

@@ -31,8 +31,8 @@ std::optional<int> parse_int(std::string_view s) {
   return value;
 }
 
-// [sign] mantissa [exponent letter (E, e, D or d) [sign] digits], where the mantissa is
-// digits, digits "." [digits] or "." digits.
+// [sign] mantissa [exponent], where the mantissa is digits, digits "." [digits] or "." digits,
+// and the exponent is a letter (E, e, D or d) with [sign] digits, or sign digits alone.
 std::optional<double> parse_real(std::string_view s) {
   std::string text;  // s rewritten the way from_chars takes it: no '+', 'e' for the exponent
   std::size_t i = 0;
@@ -57,9 +57,11 @@ std::optional<double> parse_real(std::string_view s) {
   }
   if (mantissa_digits == 0) return std::nullopt;
   const std::size_t exponent_from = text.size();
-  if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
+  // The exponent letter may be left out when the exponent has its sign: 1.5+3 is 1500.
+  const bool letter = i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos;
+  if (letter || (i < s.size() && (s[i] == '+' || s[i] == '-'))) {
     text += 'e';
-    ++i;
+    if (letter) ++i;
     sign();
     if (digits() == 0) return std::nullopt;
   }

@@ -1,7 +1,6 @@
 #include "input/section_reader.h"
 
 #include <cstdio>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -142,27 +141,22 @@ void read_bars_on_circle(SectionInput& in) {
   read_mm(in, "the cover over bars", s.cover);
   read_mm(in, "the offset of the bar cage", s.cage_offset);
 
+  // The placement checks the counts itself (runtime errors 42 and 43); only a bundle of no
+  // bars would leave the number of bundles, bars / bars per bundle, undefined.
   const int per_bundle = s.bars_per_bundle;
-  if (per_bundle < 1 || per_bundle > 3) {
-    record_error(engine, "Section " + std::to_string(in.number) + " has " +
-                             std::to_string(per_bundle) +
-                             " bars per bundle; a bundle holds 1 to 3 bars");
+  if (per_bundle == 0) {
+    record_error(engine, "Section " + std::to_string(in.number) +
+                             " has 0 bars per bundle; a bundle holds 1 to 3 bars");
   }
   const long long bars = static_cast<long long>(s.bundle_count) * per_bundle;
-  if (bars > kMaxBars) {
-    record_error(engine, "Section " + std::to_string(in.number) + " has " +
-                             std::to_string(s.bundle_count) + " bundles of " +
-                             std::to_string(per_bundle) + " bars (" + std::to_string(bars) +
-                             " bars); at most " + std::to_string(kMaxBars) +
-                             " bars are allowed");
-  }
-  s.bar_count = static_cast<int>(bars);
+  const long long bundles = bars / per_bundle;
 
   BarPositions positions;
   if (!Compute_Rebar_Circle(engine, positions, s.diameter, s.cover, s.bar_diameter,
-                            s.bar_count / per_bundle, per_bundle)) {
+                            static_cast<int>(bundles), per_bundle)) {
     end_run();
   }
+  s.bar_count = static_cast<int>(bars);
   for (int i = 0; i < s.bar_count; ++i) {
     Bar& bar = s.bars[i];
     bar.diameter = s.bar_diameter;
@@ -483,7 +477,14 @@ void read_moment_curves(SectionInput& in) {
   PileSection& s = in.section;
   int count = s.curve_count;
   read_into(in, "the number of moment-stiffness curves", count);
-  if (count < 1 || count > kMaxMomentCurves) {
+  if (count < 1) {
+    raise_error(engine, errors::kInputMomentCurvature,
+                "Section " + std::to_string(in.number) + " has " + std::to_string(count) +
+                    " moment-stiffness curves (line " +
+                    std::to_string(input_line_number(engine)) + ").",
+                "Give at least one curve for every axial thrust value.");
+  }
+  if (count > kMaxMomentCurves) {
     record_error(engine, "Section " + std::to_string(in.number) + " has " +
                              std::to_string(count) + " moment-stiffness curves; 1 to " +
                              std::to_string(kMaxMomentCurves) + " are allowed");
@@ -498,10 +499,11 @@ void read_moment_curves(SectionInput& in) {
                 {&curve.thrust, &curve.point_count});
     const int points = curve.point_count;
     if (points < 1 || points > kMaxCurvePoints) {
-      record_error(engine, "Curve " + std::to_string(j) + " of section " +
-                               std::to_string(in.number) + " has " + std::to_string(points) +
-                               " points; 1 to " + std::to_string(kMaxCurvePoints) +
-                               " are allowed");
+      raise_error(engine, errors::kInputMomentCurvature,
+                  "Curve " + std::to_string(j) + " of section " + std::to_string(in.number) +
+                      " has " + std::to_string(points) + " points (line " +
+                      std::to_string(input_line_number(engine)) + ").",
+                  "Give each curve 1 to " + std::to_string(kMaxCurvePoints) + " points.");
     }
     bool starts_at_origin = false;  // a first point (0, 0) of moment and curvature
     for (int k = 1; k <= points; ++k) {
@@ -728,7 +730,7 @@ void stack_section(Sections& sections, int number) {
   }
 }
 
-[[noreturn]] void too_many_sections(Engine& engine, int count) {
+[[noreturn]] void section_count_out_of_range(Engine& engine, int count) {
   Line text;
   text.a("The number of points to define the pile properties is 2 to 40, not the input value of ")
       .i(2LL * count, 10);
@@ -742,13 +744,10 @@ void read_sections(Engine& engine) {
   Sections& sections = engine.sections;
   int count = sections.count;
   read_record(engine, "the number of pile sections", {&count});
-  if (count > kMaxSections) too_many_sections(engine, count);
+  // A pile of no sections would leave every later stage without pile properties.
+  if (count < 1 || count > kMaxSections) section_count_out_of_range(engine, count);
   sections.count = count;
-  // A count below 1 is kept as read for the check of the section points that follows the
-  // input; only its double must stay within an int.
-  sections.point_count = count < std::numeric_limits<int>::min() / 2
-                             ? std::numeric_limits<int>::min()
-                             : 2 * count;
+  sections.point_count = 2 * count;
   sections.pile_length = 0.0;
   sections.table[0].top = 0.0;
   const bool si = engine.options.IUNITS == kUnitsSI;

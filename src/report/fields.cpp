@@ -7,8 +7,14 @@ namespace torva {
 namespace {
 
 // The size bounds of a number field are single-precision powers of ten.
-double power_of_ten(int exponent) {
-  return static_cast<double>(std::pow(10.0f, static_cast<float>(exponent)));
+float power_of_ten(int exponent) { return std::pow(10.0f, static_cast<float>(exponent)); }
+
+// A negative value just below 10^4 in magnitude rounds to five integer digits, and with its
+// sign and w - 7 decimals needs one column more than the field has: it takes one decimal
+// fewer instead of filling the field with asterisks.
+int decimals_that_fit(double value, int field, int decimals) {
+  if (value < 0.0 && format_f(value, field, decimals).front() == '*') return decimals - 1;
+  return decimals;
 }
 
 constexpr int kCriterionNameWidth = 34;
@@ -52,12 +58,12 @@ void WriteNumberField(Line& line, double value, int width) {
   const double a = std::fabs(value);
   if (a < 1e-12) {
     line.f(0.0, field, width - 8);
-  } else if (a > power_of_ten(width - 3) - 1) {
+  } else if (a > static_cast<double>(power_of_ten(width - 3) - 1.0f)) {
     line.e(value, field, width - 8);
   } else if (a > 1e4) {
     line.f(value, field, 0);
   } else if (a > power_of_ten(9 - width)) {
-    line.f(value, field, width - 7);
+    line.f(value, field, decimals_that_fit(value, field, width - 7));
   } else if (a >= power_of_ten(7 - width)) {
     line.f(value, field, width - 5);
   } else {

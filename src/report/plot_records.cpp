@@ -131,14 +131,11 @@ void PlotLine5(TextFile& plot, SectionKind kind, bool si, double moment, double 
 }
 
 void PlotLine6(TextFile& plot, int curves) {
-  Line line;
-  if (curves == 0) {
-    line.a("    0").tab(kDescriptionColumn);
-  } else {
-    line.i(curves, 5).x(75);
-  }
-  line.a("Line 6 : number of output p-y curves");
-  plot.put(line);
+  plot.put(Line().i(curves, 5).x(75).a("Line 6 : number of output p-y curves"));
+}
+
+void PlotLine6None(TextFile& plot) {
+  plot.put(Line().a("    0").tab(kDescriptionColumn).a("Line 6 : number of output p-y curves"));
 }
 
 void PlotLine7(TextFile& plot, double depth, int points, std::string_view words, int curve,

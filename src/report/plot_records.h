@@ -20,7 +20,8 @@ void PlotLine4(TextFile& plot, SectionKind kind, bool si, int points, double thr
                double moment_capacity, int section);
 void PlotLine5(TextFile& plot, SectionKind kind, bool si, double moment, double ei,
                double curvature, int section, int thrust, int point);
-void PlotLine6(TextFile& plot, int curves);  // curves = 0: the record of a run without curves
+void PlotLine6(TextFile& plot, int curves);  // the count of requested depths, 0 included
+void PlotLine6None(TextFile& plot);          // the record of a run that requested no curves
 // words: the criterion words of the Line 7 text (e.g. "soft clay"); the text continues with
 // tail (", no. p-y points on curve no. " unless the criterion says otherwise).
 void PlotLine7(TextFile& plot, double depth, int points, std::string_view words, int curve,

@@ -110,8 +110,11 @@ void solve_head(Engine& engine, double h, double h2, double h3, double Qh, doubl
     return;
   }
 
+  // The matrix and right-hand side are built afresh; x keeps the last solution, which the
+  // small-pivot report shows as it stands.
   HeadSystem& system = engine.solver.head_system;
-  system = HeadSystem{};
+  system.A = {};
+  system.b = {};
   auto& A = system.A;
   auto& b = system.b;
   int n = 5;

@@ -96,6 +96,12 @@ void write_progress(Engine& engine, int k) {
   stop_run(engine, "RUN00009", 209);
 }
 
+void report_no_estimate(TextFile& report) {
+  report.put("The estimated number of iterations needed to obtain a solution cannot be computed.");
+  report.put("for the current convergence limit values.");
+  report.blank();
+}
+
 // The recommendations that close Runtime Error No. 10.
 void write_recommendations(Engine& engine) {
   TextFile& report = engine.run.report;
@@ -125,14 +131,12 @@ void write_recommendations(Engine& engine) {
   const char* tolerance_last_si =
       "It is recommended that the convergence tolerance not be raised above 0.00000254 meters.";
 
-  // An estimate that is infinite (no change of dYmax between the last two solves) cannot be
-  // computed any more than one that is not a number.
+  // An estimate that is not a number leaves only the tolerance advice. An infinite one (no
+  // change of dYmax between the last two solves) cannot be computed either, but counts as an
+  // estimate of 0 iterations for the advice that follows.
   const double estimate = std::fabs(k_max + (dYmax - tolerance) / state.delta_dYmax);
-  if (!std::isfinite(estimate)) {
-    report.put(
-        "The estimated number of iterations needed to obtain a solution cannot be computed.");
-    report.put("for the current convergence limit values.");
-    report.blank();
+  if (std::isnan(estimate)) {
+    report_no_estimate(report);
     if (us && tolerance < limit && k_max <= 1000 && dYmax < limit)
       tolerance_text(tolerance_last_us);
     if (si && tolerance < limit && dYmax < limit) {
@@ -142,11 +146,16 @@ void write_recommendations(Engine& engine) {
     return;
   }
 
-  const int n = estimate >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(estimate);
-  report.put(
-      "The estimated number of iterations needed to obtain a solution for the current convergence ");
-  report.put(Line().a("tolerance value is ").i0(n).a(" iterations."));
-  report.blank();
+  int n = 0;
+  if (std::isinf(estimate)) {
+    report_no_estimate(report);
+  } else {
+    n = estimate >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(estimate);
+    report.put(
+        "The estimated number of iterations needed to obtain a solution for the current convergence ");
+    report.put(Line().a("tolerance value is ").i0(n).a(" iterations."));
+    report.blank();
+  }
   if (!us && !si) return;
 
   if (tolerance < limit && (si || k_max <= 1000)) {

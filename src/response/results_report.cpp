@@ -30,28 +30,29 @@ struct ConditionLine {
 
 struct ConditionBlock {
   const char* title;
+  const char* gap;         // what stands between a value and its unit
   ConditionLine lines[3];  // first value, second value, axial load
 };
 
 // By pile-head condition code 1..5.
 const ConditionBlock kConditionBlocks[5] = {
-    {"Pile-head conditions are Shear and Moment (Loading Type 1)",
+    {"Pile-head conditions are Shear and Moment (Loading Type 1)", " ",
      {{"Shear force at pile head", ValueForm::kF1, ValueForm::kF3, "lbs", "kN"},
       {"Applied moment at pile head", ValueForm::kF1, ValueForm::kF3, "in-lbs", "kN-m"},
       {"Axial thrust load on pile head", ValueForm::kF1, ValueForm::kF3, "lbs", "kN"}}},
-    {"Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)",
+    {"Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)", " ",
      {{"Shear force at pile head", ValueForm::kF1, ValueForm::kF1, "lbs", "kN"},
       {"Rotation of pile head", ValueForm::kE3, ValueForm::kE3, "radians", "radians"},
       {"Axial load at pile head", ValueForm::kF1, ValueForm::kF1, "lbs", "kN"}}},
-    {"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)",
+    {"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)", "",
      {{"Shear force at pile head", ValueForm::kF1, ValueForm::kF3, "lb", "kN"},
       {"Rotational stiffness", ValueForm::kF1, ValueForm::kF3, "in-lb/rad", "kN-m/rad"},
       {"Axial load at pile head", ValueForm::kF1, ValueForm::kF3, "lbs", "kN"}}},
-    {"Pile-head conditions are Displacement and Moment (Loading Type 4)",
+    {"Pile-head conditions are Displacement and Moment (Loading Type 4)", "",
      {{"Displacement of pile head", ValueForm::kF6, ValueForm::kF6, "inches", "meters"},
       {"Moment at pile head", ValueForm::kF1, ValueForm::kF3, "in-lbs", "kN-m"},
       {"Axial load at pile head", ValueForm::kF1, ValueForm::kF3, "lbs", "kN"}}},
-    {"Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)",
+    {"Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)", "",
      {{"Displacement of pile head", ValueForm::kF6, ValueForm::kF6, "inches", "meters"},
       {"Rotation of pile head", ValueForm::kE3, ValueForm::kE3, "radians", "radians"},
       {"Axial load on pile head", ValueForm::kF1, ValueForm::kF3, "lbs", "kN"}}},
@@ -152,7 +153,7 @@ void write_head_conditions(Engine& engine, const HeadCondition& head) {
     Line line;
     line.a(c.label).tab(kEqualsColumn).a("= ");
     put_value(line, us ? c.us_form : c.si_form, values[k]);
-    line.a(" ").a(us ? std::string(c.us_unit)
+    line.a(block.gap).a(us ? std::string(c.us_unit)
                      : si ? std::string(c.si_unit) : general_label(engine, c.si_unit));
     report.put(line);
   }

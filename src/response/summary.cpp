@@ -12,6 +12,7 @@ namespace torva {
 
 namespace {
 
+// Definitions and column heads exist in US customary and SI units only.
 void write_definitions(Engine& engine) {
   TextFile& report = engine.run.report;
   report.put("Definitions of Pile-head Loading Conditions:");
@@ -23,17 +24,11 @@ void write_definitions(Engine& engine) {
     report.put("Load Type 4: Load 1 = Top Deflection, inches, and Load 2 = Moment, in-lbs");
     report.put("Load Type 5: Load 1 = Top Deflection, inches, and Load 2 = Slope, radians");
   } else {
-    const bool si = engine.options.IUNITS == kUnitsSI;
-    const UnitLabels& labels = engine.run.labels;
-    const std::string F = si ? "kN" : labels.force;
-    const std::string M = si ? "kN-m" : labels.moment;
-    const std::string L = si ? "m" : labels.length;
-    report.put("Load Type 1: Load 1 = Shear, " + F + ", and Load 2 = Moment, " + M + " ");
-    report.put("Load Type 2: Load 1 = Shear, " + F + ", and Load 2 = Slope, radians");
-    report.put("Load Type 3: Load 1 = Shear, " + F + ", and Load 2 = Rotational Stiffness, " + M +
-               "/radian");
-    report.put("Load Type 4: Load 1 = Top Deflection, " + L + ", and Load 2 = Moment, " + M);
-    report.put("Load Type 5: Load 1 = Top Deflection, " + L + ", and Load 2 = Slope, radians");
+    report.put("Load Type 1: Load 1 = Shear, kN, and Load 2 = Moment, kN-m ");
+    report.put("Load Type 2: Load 1 = Shear, kN, and Load 2 = Slope, radians");
+    report.put("Load Type 3: Load 1 = Shear, kN, and Load 2 = Rotational Stiffness, kN-m/radian");
+    report.put("Load Type 4: Load 1 = Top Deflection, m, and Load 2 = Moment, kN-m");
+    report.put("Load Type 5: Load 1 = Top Deflection, m, and Load 2 = Slope, radians");
   }
   report.blank();
 }
@@ -41,8 +36,6 @@ void write_definitions(Engine& engine) {
 void write_column_heads(Engine& engine) {
   TextFile& report = engine.run.report;
   const bool us = us_customary(engine);
-  const bool si = engine.options.IUNITS == kUnitsSI;
-  const UnitLabels& l = engine.run.labels;
   if (!engine.options.UseLRFD) {
     report.put(
         "               Pile-head      Pile-head                                      Maximum    "
@@ -57,29 +50,16 @@ void write_column_heads(Engine& engine) {
       report.put(
           " No.   No.    y(inches)     or in-lb/rad.        lbs          inches         in-lbs   "
           "        lbs          radians   ");
-      return;
+    } else {
+      report.put(
+          "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       in Pile  "
+          "      in Pile       Rotation   ");
+      report.put(
+          " No.   No.    y(meters)      or kN-m/rad.        kN           meters          kN-m    "
+          "        kN           radians   ");
     }
-    const std::string line3 =
-        "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       in Pile    "
-        "    in Pile       Rotation   ";
-    const std::string line4 =
-        " No.   No.    y(meters)      or kN-m/rad.        kN           meters          kN-m      "
-        "      kN           radians   ";
-    if (si) {
-      report.put(line3);
-      report.put(line4);
-      return;
-    }
-    report.put(relabel(line3, {{"V(kN)", "V(" + l.force + ")"}, {"kN-m,", l.moment + ","}}));
-    report.put(relabel(line4, {{"y(meters)", "y(" + l.length + ")"},
-                               {"or kN-m/rad.", "or " + l.moment + "/rad."},
-                               {"kN", l.force},
-                               {"meters", l.length},
-                               {"kN-m", l.moment},
-                               {"kN", l.force}}));
     return;
   }
-
   report.put(
       "                                                                              Maximum     "
       "  Maximum                  ");
@@ -93,24 +73,14 @@ void write_column_heads(Engine& engine) {
     report.put(
         " No.   No.         lbs          in-lbs           lbs          inches          in-lbs     "
         "     lbs          radians   ");
-    return;
+  } else {
+    report.put(
+        "Case  Type       Shear          Moment           Load        Deflection       in Pile     "
+        "  in Pile       Rotation   ");
+    report.put(
+        " No.   No.    kilonewtons        kN-m             kN           meters          kN-m       "
+        "    kN           radians   ");
   }
-  report.put(
-      "Case  Type       Shear          Moment           Load        Deflection       in Pile     "
-      "  in Pile       Rotation   ");
-  const std::string line4 =
-      " No.   No.    kilonewtons        kN-m             kN           meters          kN-m       "
-      "    kN           radians   ";
-  if (si) {
-    report.put(line4);
-    return;
-  }
-  report.put(relabel(line4, {{"kilonewtons", l.force},
-                             {"kN-m", l.moment},
-                             {"kN", l.force},
-                             {"meters", l.length},
-                             {"kN-m", l.moment},
-                             {"kN", l.force}}));
 }
 
 // The row of one load case; none for a load type outside 1..5.
@@ -147,8 +117,11 @@ void report_pile_response_summary(Engine& engine) {
   report.put(Line().x(27).a("Summary of Pile Response(s)"));
   report.put(std::string(80, '-'));
   report.blank();
-  if (!engine.options.UseLRFD) write_definitions(engine);
-  write_column_heads(engine);
+  // General units have no unit words for the definitions and heads.
+  if (engine.options.IUNITS == kUnitsUS || engine.options.IUNITS == kUnitsSI) {
+    if (!engine.options.UseLRFD) write_definitions(engine);
+    write_column_heads(engine);
+  }
   report.put(
       "----  ----  --------------  --------------  -------------  -------------  -------------  "
       "-------------  -------------");

@@ -3,13 +3,12 @@
 
 #include <cmath>
 
+#include "model/single_precision.h"
 #include "soil/soil_profile.h"
 
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 
@@ -19,6 +18,24 @@ bool divide(double numerator, double divisor, double& quotient) {
   if (divisor == 0.0) return false;
   quotient = numerator / divisor;
   return true;
+}
+
+// Above the transition depth x_r the cyclic soft clay resistance is 0.72 (z / x_r) p_u, whose
+// integral F(h) = 0.72 (1.5 b c h^2 + (J c + b gamma) h^3 / 3) / x_r meets F_r at x_r. F is
+// convex and rising, so Newton's method from h = x_r falls monotonically onto the root.
+double cyclic_soft_clay_depth_above(double x_r, double bc, double slope, double F_sum) {
+  if (F_sum <= 0.0) return 0.0;
+  const double k = single(0.72f) / x_r;
+  double h = x_r;
+  for (int iteration = 0; iteration < 200; ++iteration) {
+    const double F = k * (1.5 * bc * h * h + slope * h * h * h / 3.0);
+    const double dF = k * (3.0 * bc * h + slope * h * h);
+    if (!(dF > 0.0)) break;
+    const double next = h - (F - F_sum) / dF;
+    if (!(next < h)) break;
+    h = next;
+  }
+  return h;
 }
 
 // Depth h at which the resistance integrated from the surface reaches F_sum, for p_u = 3 c b +
@@ -45,6 +62,7 @@ double soft_clay_depth(const NodeSoilParameters& s, double J, bool cyclic, doubl
     if (!divide(F_sum - F_r, p_d, h)) return 0.0;
     return x_r + h;
   }
+  if (cyclic) return cyclic_soft_clay_depth_above(x_r, b * c, J * c + b * gamma, F_sum);
   const double a = 0.5 * J * c + 0.5 * b * gamma;
   const double three_bc = 3.0 * b * c;
   if (!divide(std::sqrt(three_bc * three_bc + 4.0 * a * F_sum) - three_bc, 2.0 * a, h)) {

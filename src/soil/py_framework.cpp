@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "pile/pile_model.h"
 #include "report/fields.h"
 #include "report/plot_records.h"
@@ -373,7 +374,7 @@ void check_modulus(Engine& engine, const LayerCall& call, const Station& station
 SlopingGroundFactors sloping_ground_factors(double theta) {
   const double t = std::fabs(theta);
   constexpr double kQuarterPi = 0.7853981633974483;
-  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * 0.70710677 / std::cos(t + kQuarterPi)};
+  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * single(0.70710677f) / std::cos(t + kQuarterPi)};
 }
 
 double clay_sloping_factor(const SlopingGroundFactors& factors, double theta, double Y) {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/single_precision.h"
 #include "soil/py_framework.h"
 
 namespace torva {
@@ -126,7 +127,7 @@ std::array<double, 17> reese_sand_points(const ReeseSandCurve& curve, double b);
 
 // ---- "API Sand" ----------------------------------------------------------------------------
 
-inline constexpr double kApiSandK0 = static_cast<double>(0.4f);
+inline constexpr double kApiSandK0 = single(0.4f);
 inline constexpr double kApiSandSlope = 1e-10;  // |theta| above this: sloping ground
 
 // p = A p_u tanh(k z_e y / (A p_u)); 0 at the ground surface (z_e below 1e-10).

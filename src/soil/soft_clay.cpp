@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "report/line.h"
 
 namespace torva {
@@ -58,8 +59,8 @@ const SoftClayVariant& variant_of(const LayerCall& call) {
 }
 
 // Strength bounds of warnings 3041 (1250 lb/ft^2) and 3042 (kPa).
-constexpr double kHighStrengthUS = 8.680555;
-constexpr double kHighStrengthSI = 59.850323;
+constexpr double kHighStrengthUS = single(8.680555f);
+constexpr double kHighStrengthSI = single(59.850323f);
 
 // Input Data Error No. 12 ("SoftClay") or No. 71 ("SoftClyJ").
 [[noreturn]] void report_zero_cohesion(Engine& engine, const LayerCall& call, const Station& s,
@@ -247,7 +248,7 @@ void small_deflection_warning(Engine& engine, const SoftClayVariant& v, double K
 double soft_clay_p(const SoftClayCurve& curve, double y) {
   const double y50 = curve.y50;
   if (y < kSoftClayLimitFraction * y50) return curve.K_max * y;
-  const double p = 0.5 * curve.p_u * std::pow(y / y50, 0.33333334);
+  const double p = 0.5 * curve.p_u * std::pow(y / y50, single(0.33333334f));
   if (y <= 3.0 * y50) return p;
   if (!curve.cyclic) return y <= 8.0 * y50 ? p : curve.p_u;
   if (!curve.near_surface) return curve.p_uc;
@@ -268,18 +269,19 @@ SoftClayAtDepth soft_clay_at_depth(const SoftClayInputs& in) {
   d.slope = sloping_ground_factors(in.theta);
   d.s = clay_sloping_factor(d.slope, in.theta, in.Y);
   const double r = std::fabs(in.theta) > 1e-20 ? d.ratio * d.s : d.ratio;
-  d.pu_s = c * b * d.ratio;
+  // With no strength c b r is 0 times 0/0; its limit is the weight term z_e gamma b.
+  d.pu_s = c == 0.0 ? in.z_e * in.gamma * b : c * b * d.ratio;
   d.pu_d = 9.0 * c * b;
 
   SoftClayCurve& curve = d.curve;
   curve.cyclic = in.cyclic;
   curve.y50 = 2.5 * b * in.eps50;
   curve.p_u = c * b * std::fmin(r, 9.0);
-  curve.p_uc = 0.72112477 * curve.p_u;
+  curve.p_uc = single(0.72112477f) * curve.p_u;
   curve.near_surface = in.z_e < d.X_r;
   curve.p_cr = curve.near_surface ? (in.z_e / d.X_r) * curve.p_uc : curve.p_uc;
   if (in.user_J) {
-    curve.K_max = curve.p_u * 0.010772172 / (curve.y50 * 0.00003);
+    curve.K_max = curve.p_u * single(0.010772172f) / (curve.y50 * single(0.00003f));
   } else {
     curve.K_max = in.us_units ? 1e6 : 175126.8125;
   }
@@ -290,8 +292,10 @@ double soft_clay_default_eps50(int units, double c) {
   struct Bands {
     double b500, b1000, b2000, b4000;
   };
-  constexpr Bands kUS{3.4722223, 6.9444447, 13.888889, 27.777779};
-  constexpr Bands kSI{23.940128, 47.880257, 95.76051, 191.52103};
+  constexpr Bands kUS{single(3.4722223f), single(6.9444447f), single(13.888889f),
+                      single(27.777779f)};
+  constexpr Bands kSI{single(23.940128f), single(47.880257f), single(95.76051f),
+                      single(191.52103f)};
   if (units != kUnitsUS && units != kUnitsSI) return 0.0;
   const Bands& bands = units == kUnitsUS ? kUS : kSI;
   if (c < bands.b500) return 0.02;

@@ -4,13 +4,14 @@
 // near the ground surface.
 #pragma once
 
+#include "model/single_precision.h"
 #include "soil/py_framework.h"
 
 namespace torva {
 
 // Below this fraction of y50 the curve is the straight line of the limiting modulus
 // (single-precision 1e-5).
-inline constexpr double kSoftClayLimitFraction = static_cast<double>(1e-5f);
+inline constexpr double kSoftClayLimitFraction = single(1e-5f);
 
 // A soft clay curve at one depth: all that p(y) needs.
 struct SoftClayCurve {

@@ -10,6 +10,7 @@
 
 #include "engine/errors.h"
 #include "model/depth_table.h"
+#include "model/single_precision.h"
 #include "pile/pile_model.h"
 #include "report/line.h"
 
@@ -18,9 +19,6 @@ namespace torva {
 namespace {
 
 using Column = OneBased<double, kProfileRows>;
-
-// The soil property constants are single-precision values widened to double.
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kInterfaceTolerance = single(1e-6f);  // length
 constexpr double kNoValue = single(1e-20f);            // a property at most this is not given
@@ -31,9 +29,17 @@ constexpr double kNoValue = single(1e-20f);            // a property at most thi
 std::string station(double X) { return Line().e(X, 12, 4).str(); }
 std::string depth_text(double X) { return Line().f(X, 10, 3).str(); }
 
+// The banner (the first line) is followed by a blank line, as every error banner is.
 [[noreturn]] void stop_with(Engine& engine, std::initializer_list<std::string_view> lines,
                             std::string_view code, int number) {
-  write_report_then_message(engine, lines);
+  for (TextFile* file : {&engine.run.report, &engine.run.message}) {
+    bool banner = true;
+    for (std::string_view line : lines) {
+      file->put(line);
+      if (banner) file->blank();
+      banner = false;
+    }
+  }
   stop_run(engine, code, number);
 }
 
@@ -248,8 +254,11 @@ double strength_at(Engine& engine, const Column& value, double X) {
   const double up = value[2 * upper];
   const double low = value[2 * upper + 1];
   if (X == pile_tip_depth(engine)) return up;
-  return strength_across(soil_class(soil.i_SoilLayer_py_Type[upper], up),
-                         soil_class(soil.i_SoilLayer_py_Type[upper + 1], low), up, low);
+  // Cemented silt counts as cohesive by its c on each side, whichever column is evaluated.
+  const Column& c = profile.c;
+  return strength_across(soil_class(soil.i_SoilLayer_py_Type[upper], c[2 * upper]),
+                         soil_class(soil.i_SoilLayer_py_Type[upper + 1], c[2 * upper + 1]), up,
+                         low);
 }
 
 // ---------------------------------------------------------------------------------------------

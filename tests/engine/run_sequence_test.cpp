@@ -126,7 +126,7 @@ TEST_P(RejectedInputs, EndWithTheirNumberedError) {
 INSTANTIATE_TEST_SUITE_P(
     Files, RejectedInputs,
     ::testing::Values(
-        RejectedFile{"marker", "LPILE7\n" + options_section() + "END\n", 173,
+        RejectedFile{"marker", "PILEP7\n" + options_section() + "END\n", 173,
                      "Problem: The input data file does not begin with the marker TORVAP7"},
         RejectedFile{"no_options", "TORVAP7\nEND\n", 176,
                      "Problem: The input data file has no OPTIONS section."},
@@ -186,30 +186,47 @@ TEST(SplitPath, GivesDirectoryBaseAndExtension) {
 namespace torva::testing {
 namespace {
 
-TEST(RunSequence, BendingPropertiesOnlySolvesNoLoadCase) {
+// An analysis the version cannot make yet ends the run with runtime error 59 naming it, after
+// the input has been read, instead of ending normally with empty records.
+struct UnavailableAnalysis {
+  const char* name;
+  const char* option;  // the option line that asks for it
+  const char* named;   // how the problem line names it
+};
+
+class UnavailableAnalyses : public ::testing::TestWithParam<UnavailableAnalysis> {};
+
+TEST_P(UnavailableAnalyses, EndWithRuntimeError59) {
+  const UnavailableAnalysis& a = GetParam();
+  std::string options = options_section();
+  const std::string off = std::string(a.option).substr(0, std::string(a.option).find(' ')) + " NO";
+  options.replace(options.find(off), off.size(), a.option);
+  const std::string sections =
+      "SOIL LAYERS\n1\n1 0 60\n100 1000 0.01\n100 1000 0.01\n"
+      "SECTIONS\n1\n1\n4\n50\n24\n0.5\n36000\n29000000\n";
   RunFolder folder;
-  ASSERT_EQ(folder.run(read_text(fs::path(TORVA_EXAMPLES_DIR) / "pile-sections.tp7")), 0);
-  const auto messages = folder.messages();
-  for (int n = 1; n <= 4; ++n) {
-    const std::string number = std::to_string(n);
-    EXPECT_TRUE(contains_block(
-        messages, {"Start computing nonlinear bending stiffness of EI only section " + number,
-                   "Completed computing nonlinear bending stiffness of EI only section " + number,
-                   ""}));
-  }
-  for (const std::string& line : messages) {
-    EXPECT_EQ(line.find("Computing lateral response"), std::string::npos);
-  }
-  const auto plot = folder.plot();
-  ASSERT_GE(plot.size(), 2u);
-  EXPECT_EQ(plot[1].substr(0, 5), "    4");
-  for (const std::string& record : plot) {
-    for (const char* load_case_record : {"Line 6 ", "Line 11", "Line 16", "Line 18"}) {
-      EXPECT_NE(record.substr(104, 7), load_case_record) << record;
-    }
-  }
-  EXPECT_TRUE(contains_line(folder.report(), "Number of Pile Sections Analyzed = 4"));
+  EXPECT_EQ(folder.run("TORVAP7\n" + options + sections + "END\n"), 259);
+  const std::string problem = std::string("Problem: The input asks for ") + a.named +
+                              ", which this version of Torva cannot compute yet.";
+  EXPECT_TRUE(contains_block(folder.messages(), {"**** Runtime Error No. 59 ****", "", problem}));
+  EXPECT_TRUE(contains_line(folder.report(),
+                            "Torva ended prematurely due to runtime error number RUN00059"));
+  EXPECT_FALSE(contains_line(folder.messages(), "The analysis ended normally. "));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, UnavailableAnalyses,
+    ::testing::Values(
+        UnavailableAnalysis{"ei_only", "ComputeEIOnly YES",
+                            "bending properties only (ComputeEIOnly YES)"},
+        UnavailableAnalysis{"lrfd", "UseLRFD YES", "LRFD load combinations (UseLRFD YES)"},
+        UnavailableAnalysis{"stiffness", "ComputeKmatrix YES",
+                            "the pile-head stiffness matrix (ComputeKmatrix YES)"},
+        UnavailableAnalysis{"pushover", "ComputePushover YES",
+                            "the pushover analysis (ComputePushover YES)"},
+        UnavailableAnalysis{"buckling", "ComputePileBuckling YES",
+                            "the buckling analysis (ComputePileBuckling YES)"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace torva::testing

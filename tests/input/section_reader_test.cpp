@@ -538,6 +538,25 @@ INSTANTIATE_TEST_SUITE_P(
                    "input value of         42",
                    ""},
                   ""},
+        // A pile of no sections (the lowest count used to crash the node builder).
+        FaultCase{"no_sections",
+                  "0\n",
+                  kUS,
+                  117,
+                  {"", "**** Input Data Error No. 17 ****", "",
+                   "The number of points to define the pile properties is 2 to 40, not the "
+                   "input value of          0",
+                   ""},
+                  ""},
+        FaultCase{"most_negative_section_count",
+                  "-2000000000\n",
+                  kUS,
+                  117,
+                  {"", "**** Input Data Error No. 17 ****", "",
+                   "The number of points to define the pile properties is 2 to 40, not the "
+                   "input value of **********",
+                   ""},
+                  ""},
         FaultCase{"zero_length", "1\n1\n4\n0\n24\n0.5\n36000\n29000000\n", kUS, 181, {},
                   "Problem: Section 1 has a length of 0 (line "},
         FaultCase{"concrete_curve_sequence",
@@ -588,19 +607,48 @@ INSTANTIATE_TEST_SUITE_P(
                        "section 1 (expected \"Rebar in circle\" or \"Rebar in noncircular "
                        "pattern\")"},
                   ""},
+        // The bar counts of a circle are the placement's own checks: runtime errors 42 and 43.
         FaultCase{"four_bars_per_bundle",
                   "1\n" + shaft(1, kCircle + "60000\n29000000\n8\n4\n1\n0.79\n3\n0\n"),
                   kUS,
-                  195,
-                  {"", "INPUT ERROR - Section 1 has 4 bars per bundle; a bundle holds 1 to 3 "
-                       "bars"},
+                  243,
+                  {"**** RUNTIME ERROR NO. 43 ****", "",
+                   "PROBLEM:  Input error for calculation of rebar positions.",
+                   "          Number of bars per bundle is less than zero or greater than 3.",
+                   "SOLUTION: Correct pile geometry data."},
+                  ""},
+        FaultCase{"negative_bars_per_bundle",
+                  "1\n" + shaft(1, kCircle + "60000\n29000000\n8\n-1\n1\n0.79\n3\n0\n"),
+                  kUS,
+                  243,
+                  {"**** RUNTIME ERROR NO. 43 ****"},
+                  ""},
+        FaultCase{"negative_bundles",
+                  "1\n" + shaft(1, kCircle + "60000\n29000000\n-2\n2\n1\n0.79\n3\n0\n"),
+                  kUS,
+                  242,
+                  {"**** RUNTIME ERROR NO. 42 ****"},
+                  ""},
+        FaultCase{"bundles_beyond_300",
+                  "1\n" + shaft(1, kCircle + "60000\n29000000\n301\n1\n1\n0.79\n3\n0\n", 360),
+                  kUS,
+                  242,
+                  {"**** RUNTIME ERROR NO. 42 ****"},
                   ""},
         FaultCase{"bundles_beyond_the_bar_table",
                   "1\n" + shaft(1, kCircle + "60000\n29000000\n101\n3\n1\n0.79\n3\n0\n", 360),
                   kUS,
+                  242,
+                  {"**** RUNTIME ERROR NO. 42 ****", "",
+                   "PROBLEM:  Input error for calculation of rebar positions.",
+                   "          Number of bar bundles is less than zero or greater than 300.",
+                   "SOLUTION: Correct pile geometry data."},
+                  ""},
+        FaultCase{"no_bars_per_bundle",
+                  "1\n" + shaft(1, kCircle + "60000\n29000000\n8\n0\n1\n0.79\n3\n0\n"),
+                  kUS,
                   195,
-                  {"", "INPUT ERROR - Section 1 has 101 bundles of 3 bars (303 bars); at most "
-                       "300 bars are allowed"},
+                  {"", "INPUT ERROR - Section 1 has 0 bars per bundle; a bundle holds 1 to 3 bars"},
                   ""},
         FaultCase{"301_bars_in_a_pattern",
                   "1\n" + shaft(1,
@@ -710,12 +758,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"", "INPUT ERROR - Section 1 has 101 moment-stiffness curves; 1 to 100 are "
                        "allowed"},
                   ""},
-        FaultCase{"151_curve_points",
-                  curve_section("13", "1\n0\n151\n"),
-                  kUS,
-                  195,
-                  {"", "INPUT ERROR - Curve 1 of section 1 has 151 points; 1 to 150 are allowed"},
-                  ""},
+        FaultCase{"151_curve_points", curve_section("13", "1\n0\n151\n"), kUS, 192, {},
+                  "Problem: Curve 1 of section 1 has 151 points (line "},
+        FaultCase{"curve_of_no_points", curve_section("13", "1\n0\n0\n"), kUS, 192, {},
+                  "Problem: Curve 1 of section 1 has 0 points (line "},
+        FaultCase{"no_curve", curve_section("13", "0\n"), kUS, 192, {},
+                  "Problem: Section 1 has 0 moment-stiffness curves (line "},
         FaultCase{"zero_stiffness", curve_section("13", "1\n0\n3\n0\n5e10\n1e6\n0\n"), kUS,
                   192, {}, "Problem: Section 1, curve 1, point 2 (line "},
         FaultCase{"negative_curvature", curve_section("-13", "1\n0\n2\n1e6\n2e-5\n2e6\n-1e-4\n"),
@@ -738,7 +786,8 @@ TEST(SectionExample, ReadsAndStacksEverySection) {
   RunFolder folder;
   const std::string text = read_text(std::string(TORVA_EXAMPLES_DIR) + "/pile-sections.tp7");
   ASSERT_FALSE(text.empty());
-  ASSERT_EQ(folder.run(text), 0);
+  // Bending properties only are not available yet (runtime error 59): the sections are read.
+  ASSERT_EQ(folder.run(text), 259);
   const Sections& sections = folder.engine().sections;
   EXPECT_EQ(sections.count, 4);
   EXPECT_EQ(sections.pile_length, 960.0);  // 80 ft in inches

@@ -39,7 +39,15 @@ TEST(WriteNumberField, PicksTheFormBySize) {
       {12, 10000.7, "      10001."},
       {12, 123456.7, "     123457."},
       {12, 999999999.0, "  999999999."},
-      {12, 1e9, "  0.1000E+10"},
+      // The upper bound 10^9 - 1 is a single-precision value: 10^9 itself.
+      {12, 1e9, " 1000000000."},
+      {12, 1000000064.0, "  0.1000E+10"},
+      // A negative value that rounds to five integer digits takes one decimal fewer.
+      {12, -10000.0, " -10000.0000"},
+      {12, -9999.999999, " -10000.0000"},
+      {12, -9999.5, " -9999.50000"},
+      {9, -10000.0, " -10000.0"},
+      {16, -10000.0, " -10000.00000000"},
       {12, -2.5e15, " -0.2500E+16"},
       {12, kInf, "    Infinity"},
       {12, -kInf, "   -Infinity"},
@@ -50,7 +58,8 @@ TEST(WriteNumberField, PicksTheFormBySize) {
       {11, 36.0, "    36.0000"},
       {11, 123456.7, "    123457."},
       {11, 99999999.0, "  99999999."},
-      {11, 1e8, "  0.100E+09"},
+      {11, 1e8, " 100000000."},
+      {11, 100000008.0, "  0.100E+09"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(number_field(c.value, c.width), c.expected) << c.value << " in width " << c.width;

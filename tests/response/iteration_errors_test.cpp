@@ -259,16 +259,13 @@ std::vector<std::string> join(const Parts&... parts) {
 
 std::vector<NonConvergenceCase> non_convergence_cases() {
   return {
-      {"no estimate", kUnitsUS, Failure::kTipFlutter, 1.0, 1e-12, 30, join(kNoEstimate)},
+      // No change of dYmax: the estimate cannot be computed, and counts as 0 iterations.
+      {"no estimate", kUnitsUS, Failure::kTipFlutter, 1.0, 1e-12, 30,
+       join(kNoEstimate, kRaiseLimit, kNotLikely)},
       {"no estimate, small swing", kUnitsUS, Failure::kTipFlutter, 0.01, 1e-12, 30,
-       join(kNoEstimate, kToleranceUS)},
+       join(kNoEstimate, kRaiseLimit, kToleranceUS)},
       {"no estimate, small swing, SI", kUnitsSI, Failure::kTipFlutter, 1e-4, 1e-12, 30,
-       [] {
-         auto lines = join(kNoEstimate, kToleranceSI);
-         lines[lines.size() - 2] =
-             "It is recommended that the convergence tolerance not be raised above 2.54E-6 meters.";
-         return lines;
-       }()},
+       join(kNoEstimate, kRaiseLimit, kToleranceSI)},
       {"slow convergence", kUnitsUS, Failure::kSoftening, 1.0, 1e-12, 30,
        join(kEstimate, "", kRaiseLimit, kToleranceUS)},
       {"overload", kUnitsUS, Failure::kOverload, 1.0, 1e-3, 30, join(kEstimate, "", kNotLikely)},
@@ -391,8 +388,8 @@ TEST_F(NonConvergence, RecommendationsFollowTheConvergencePerformance) {
     lines.resize(lines.size() - 3);
     EXPECT_TRUE(matches(lines, c.expected)) << ::testing::PrintToString(lines);
     const int n = estimated_iterations(lines);
-    if (std::find(c.expected.begin(), c.expected.end(), std::string(kRaiseLimit)) !=
-        c.expected.end()) {
+    if (n >= 0 && std::find(c.expected.begin(), c.expected.end(), std::string(kRaiseLimit)) !=
+                      c.expected.end()) {
       EXPECT_LT(n, 1000);
       EXPECT_GT(n, c.limit);
     }

@@ -417,17 +417,17 @@ TEST_F(Results, SIAndGeneralUnitLayouts) {
   const Case cases[] = {
       {kUnitsSI,
        {"Pile-head conditions are Displacement and Moment (Loading Type 4)", "",
-        "Displacement of pile head                              =     0.010000 meters",
-        "Moment at pile head                                    =      -50.000 kN-m",
-        "Axial load at pile head                                =      800.000 kN", ""},
+        "Displacement of pile head                              =     0.010000meters",
+        "Moment at pile head                                    =      -50.000kN-m",
+        "Axial load at pile head                                =      800.000kN", ""},
        "   meters    meters      kN-m       kN        radians     kPa*      kN-m^2     kN/m        "
        "kN/m      kN/m    ",
        " meters below pile head"},
       {kUnitsGeneral,
        {"Pile-head conditions are Displacement and Moment (Loading Type 4)", "",
-        "Displacement of pile head                              =     0.010000 L",
-        "Moment at pile head                                    =      -50.000 F-L",
-        "Axial load at pile head                                =      800.000 F", ""},
+        "Displacement of pile head                              =     0.010000L",
+        "Moment at pile head                                    =      -50.000F-L",
+        "Axial load at pile head                                =      800.000F", ""},
        "   L         L           F-L        F         radians     F/L2*     F-L^2      F/L         "
        "F/L       F/L     ",
        " L below pile head"},

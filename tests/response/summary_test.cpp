@@ -115,7 +115,7 @@ TEST_F(Summary, USCustomaryTableOfTwoLoadCases) {
   EXPECT_EQ(field(2, 0), 0.0);
 }
 
-TEST_F(Summary, SIAndGeneralUnitHeads) {
+TEST_F(Summary, SIHeads) {
   struct Case {
     int units;
     std::vector<std::string> definitions;
@@ -132,16 +132,6 @@ TEST_F(Summary, SIAndGeneralUnitHeads) {
         "    in Pile       Rotation   ",
         " No.   No.    y(meters)      or kN-m/rad.        kN           meters          kN-m      "
         "      kN           radians   "}},
-      {kUnitsGeneral,
-       {"Load Type 1: Load 1 = Shear, F, and Load 2 = Moment, F-L ",
-        "Load Type 2: Load 1 = Shear, F, and Load 2 = Slope, radians",
-        "Load Type 3: Load 1 = Shear, F, and Load 2 = Rotational Stiffness, F-L/radian",
-        "Load Type 4: Load 1 = Top Deflection, L, and Load 2 = Moment, F-L",
-        "Load Type 5: Load 1 = Top Deflection, L, and Load 2 = Slope, radians"},
-       {"Case  Type    V(F)  or       F-L,  rad.,       Loading      Deflection       in Pile    "
-        "    in Pile       Rotation   ",
-        " No.   No.    y(L)           or F-L/rad.         F            L               F-L       "
-        "      F            radians   "}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.units);
@@ -162,6 +152,22 @@ TEST_F(Summary, SIAndGeneralUnitHeads) {
     EXPECT_EQ(this->plot()[0].substr(104),
               "Line 13: TopV(kN) TopY(m), Max Moment(kN-m), Max Shear(kN), Rotation(rad)");
   }
+}
+
+// General units have no unit words for the definitions and column heads: the rule follows the
+// title block.
+TEST_F(Summary, GeneralUnitsWriteNoDefinitionsAndNoHeads) {
+  set_units(kUnitsGeneral);
+  engine().loading.count = 1;
+  make_pile(50, 20.0, 5.0e5, 5000.0);
+  solve(3, 100.0, 2.0e4, 0.0);
+  results(1);
+  plot();
+  const std::vector<std::string> lines = summary();
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[4], std::string(27, ' ') + "Summary of Pile Response(s)");
+  EXPECT_EQ(lines[7], kRule);
+  EXPECT_EQ(lines[8].substr(0, 15), "  1     3   V =");
 }
 
 TEST_F(Summary, LRFDRunsPrintTheFactoredLoadsAsTypeOneWithoutDefinitions) {

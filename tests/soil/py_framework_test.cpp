@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/single_precision.h"
 #include "response/bending_stiffness.h"
 #include "response/load_case_iteration.h"
 #include "soil/py_fixture.h"
@@ -177,8 +178,8 @@ TEST_F(Layers, CyclicCumulativeResistanceAddsThePlateauAndTheResidualNearTheSurf
   for (int n = 2; n <= 10; ++n) {
     const double z0 = 12.0 * (n - 2);
     const double z1 = 12.0 * (n - 1);
-    const double plateau0 = 0.72112477 * (360.0 + 3.0 * z0);
-    const double plateau1 = 0.72112477 * (360.0 + 3.0 * z1);
+    const double plateau0 = single(0.72112477f) * (360.0 + 3.0 * z0);
+    const double plateau1 = single(0.72112477f) * (360.0 + 3.0 * z1);
     expected += (plateau0 + plateau1) * 6.0;                            // p_uc
     expected += (z0 / 240.0 * plateau0 + z1 / 240.0 * plateau1) * 6.0;  // p_cr, z < X_r
   }

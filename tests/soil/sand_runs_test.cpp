@@ -535,7 +535,7 @@ TEST(SandRuns, InputsThatEndTheRun) {
        general_units,
        213,
        "Torva ended prematurely due to runtime error number RUN00013",
-       {"**** Runtime Error No. 13 ****",
+       {"**** Runtime Error No. 13 ****", "",
         "Problem:  General units have been selected for use in computations in      ",
         "combination with default values of k for a layer classified as API sand    ",
         "criteria. This combination of data cannot be used because Torva cannot     ",

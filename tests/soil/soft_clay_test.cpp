@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/single_precision.h"
 #include "soil/py_fixture.h"
 #include "soil/soft_clay.h"
 
@@ -21,15 +22,21 @@ constexpr double kEps50 = 0.01;
 constexpr double kY50 = 2.5 * kB * kEps50;  // 0.6 in
 constexpr double kXr = 240.0;
 
+// The documented constants are single-precision values.
+constexpr double kThird = single(0.33333334f);       // the exponent of the curve
+constexpr double kPlateau = single(0.72112477f);     // cyclic plateau / p_u
+constexpr double kRootHalf = single(0.70710677f);    // in the up-slope factor
+constexpr double kJLimit = single(0.010772172f) / single(0.00003f);  // K_max y50 / p_u
+
 // p (lb/in) at depth z and deflection y of the clay above, with J = 0.5.
 double expected_p(double z, double y, bool cyclic, double J = 0.5) {
   const double r = z * J / kB + 3.0 + z * kGamma / kC;
   const double pu = kC * kB * std::min(r, 9.0);
   if (y < 1e-5 * kY50) return 1e6 * y;
-  const double shape = 0.5 * pu * std::cbrt(y / kY50);
+  const double shape = 0.5 * pu * std::pow(y / kY50, kThird);
   if (!cyclic) return y <= 8.0 * kY50 ? shape : pu;
   if (y <= 3.0 * kY50) return shape;
-  const double plateau = 0.72112477 * pu;
+  const double plateau = kPlateau * pu;
   if (z >= kXr) return plateau;
   const double residual = z / kXr * plateau;
   if (y >= 15.0 * kY50) return residual;
@@ -91,12 +98,12 @@ TEST_F(SoftClay, CyclicCurveHoldsThePlateauAtDepthAndFallsNearTheSurface) {
   }
   // At z = X_r / 2 the curve falls from the plateau at 3 y50 (where the cube root meets it to
   // the precision of 0.72112477) to half of it at 15 y50.
-  const double plateau = 0.72112477 * 720.0;
+  const double plateau = kPlateau * 720.0;
   EXPECT_NEAR(modulus_at(11, 3.0 * kY50) * 3.0 * kY50, plateau, 1e-4);
   EXPECT_NEAR(modulus_at(11, 15.0 * kY50) * 15.0 * kY50, plateau / 2.0, 1e-6);
   EXPECT_NEAR(modulus_at(11, 50.0 * kY50) * 50.0 * kY50, plateau / 2.0, 1e-6);
   // A deep node (ratio 9 or more) stays on 0.72112477 * 9 c b beyond 3 y50.
-  EXPECT_NEAR(modulus_at(31, 100.0 * kY50) * 100.0 * kY50, 0.72112477 * 1080.0, 1e-6);
+  EXPECT_NEAR(modulus_at(31, 100.0 * kY50) * 100.0 * kY50, kPlateau * 1080.0, 1e-6);
 }
 
 TEST_F(SoftClay, MultipliersScaleTheDeflectionAndTheResistance) {
@@ -110,7 +117,7 @@ TEST_F(SoftClay, MultipliersScaleTheDeflectionAndTheResistance) {
 TEST_F(SoftClay, SlopingGroundReducesTheRatioByTheDirectionOfMovement) {
   const double t = 0.2;
   const double down = 1.0 / (1.0 + std::tan(t));
-  const double up = std::cos(t) * 0.70710677 / std::cos(t + 0.7853981633974483);
+  const double up = std::cos(t) * kRootHalf / std::cos(t + 0.7853981633974483);
   struct Case {
     double theta;
     double Y;  // 20 y50: on the plateau p = p_u
@@ -137,7 +144,7 @@ TEST_F(SoftClay, SmallDeflectionsUseTheLimitingModulus) {
   // With a user-defined J the limiting modulus follows p_u: p_u 0.010772172 / (y50 0.00003).
   engine().soil.i_SoilLayer_py_Type[1] = criterion::kSoftClayJ;
   engine().profile.J[1] = engine().profile.J[2] = 0.5;
-  EXPECT_NEAR(modulus_at(11, 0.0), 720.0 * 0.010772172 / (kY50 * 0.00003), 1e-6);
+  EXPECT_NEAR(modulus_at(11, 0.0), 720.0 * kJLimit / kY50, 1e-6);
 }
 
 TEST_F(SoftClay, UserDefinedJEntersTheUltimateResistance) {
@@ -162,11 +169,17 @@ TEST(SoftClayEps50, DefaultsByStrengthBand) {
     double c;
     double eps50;
   };
-  const Case cases[] = {{kUnitsUS, 0.0, 0.02},        {kUnitsUS, 3.4722222, 0.02},
-                        {kUnitsUS, 3.4722223, 0.01},  {kUnitsUS, 6.9444447, 0.005},
-                        {kUnitsUS, 27.777778, 0.005}, {kUnitsUS, 27.777779, 0.004},
-                        {kUnitsSI, 23.94, 0.02},      {kUnitsSI, 47.880257, 0.005},
-                        {kUnitsSI, 191.52103, 0.004}, {kUnitsGeneral, 1.0, 0.0}};
+  // The band limits are single-precision values: the double 3.4722223 lies below the first.
+  const Case cases[] = {{kUnitsUS, 0.0, 0.02},
+                        {kUnitsUS, 3.4722223, 0.02},
+                        {kUnitsUS, single(3.4722223f), 0.01},
+                        {kUnitsUS, single(6.9444447f), 0.005},
+                        {kUnitsUS, 27.777778, 0.005},
+                        {kUnitsUS, single(27.777779f), 0.004},
+                        {kUnitsSI, 23.94, 0.02},
+                        {kUnitsSI, single(47.880257f), 0.005},
+                        {kUnitsSI, single(191.52103f), 0.004},
+                        {kUnitsGeneral, 1.0, 0.0}};
   for (const Case& c : cases) {
     EXPECT_EQ(soft_clay_default_eps50(c.units, c.c), c.eps50) << c.units << " " << c.c;
   }

@@ -208,7 +208,7 @@ TEST_F(SoilProfiles, DefaultSandSubgradeModulusMeetsItsCapsAt40Degrees) {
 TEST_F(SoilProfiles, StrengthBelowTheProfileIsInputError5) {
   EXPECT_THROW(fn_c(engine(), kBottom + kBottom * 1e-6), RunStopped);
   expect_error(105, "INP00005",
-               {"**** Input Data Error No. 5 ****",
+               {"**** Input Data Error No. 5 ****", "",
                 "An error was detected that is related to an incompatibility between ",
                 "the input data defining pile embedment depth and values of shear ",
                 "strength of soil versus depth.",
@@ -228,7 +228,7 @@ TEST_F(SoilProfiles, RockStrengthBelowTheProfileIsInputError5) {
 TEST_F(SoilProfiles, FrictionAngleOnePartInAMillionBelowTheProfileIsInputError4) {
   EXPECT_THROW(fn_phi(engine(), kBottom + kBottom * 1e-6), RunStopped);
   expect_error(104, "INP00004",
-               {"**** Input Data Error No. 4 ****",
+               {"**** Input Data Error No. 4 ****", "",
                 "An error was detected that is related to an incompatibility",
                 "between the input data defining the embedment of the pile and",
                 "the maximum depth of the soil shear strength data.",
@@ -243,7 +243,7 @@ TEST_F(SoilProfiles, FrictionAngleOnePartInAMillionBelowTheProfileIsInputError4)
 TEST_F(SoilProfiles, AverageStrengthBelowTheProfileIsInputError3) {
   EXPECT_THROW(fn_c_avg(engine(), kBottom + 6.0), RunStopped);
   expect_error(103, "INP00003",
-               {"**** Input Data Error No. 3 ****",
+               {"**** Input Data Error No. 3 ****", "",
                 "An error was detected that is related to an incompatibility",
                 "between the input data defining the embedment of the pile and",
                 "the maximum depth of the soil shear strength data.",
@@ -257,7 +257,7 @@ TEST_F(SoilProfiles, AverageStrengthBelowTheProfileIsInputError3) {
 TEST_F(SoilProfiles, AverageUnitWeightBelowTheToleranceIsInputError15) {
   EXPECT_THROW(fn_gamma_avg(engine(), kBottom + 2e-5), RunStopped);  // tolerance 1e-6 h
   expect_error(115, "INP00015",
-               {"**** Input Data Error No. 15 ****",
+               {"**** Input Data Error No. 15 ****", "",
                 "An error was detected related to an incompatibility between ",
                 "the data defining pile embedment depth and effective unit ",
                 "weights versus depth.", "The value for a pile station depth is   0.6120E+03",
@@ -271,7 +271,7 @@ TEST_F(SoilProfiles, AverageUnitWeightBelowTheToleranceIsInputError15) {
 TEST_F(SoilProfiles, RqdBelowTheProfileIsInputError31) {
   EXPECT_THROW(fn_RQD(engine(), 700.0), RunStopped);
   expect_error(131, "INP00031",
-               {"**** Input Data Error No. 31 ****",
+               {"**** Input Data Error No. 31 ****", "",
                 "An error was detected that is related to an incompatibility",
                 "between the input data defining the embedment of the pile and",
                 "the maximum depth of the soil shear strength data.",
@@ -286,7 +286,7 @@ TEST_F(SoilProfiles, RqdAbove100PercentIsInputError49) {
   EXPECT_DOUBLE_EQ(fn_RQD(engine(), 492.0), 50.0);
   EXPECT_THROW(fn_RQD(engine(), kBottom), RunStopped);
   expect_error(149, "INP00049",
-               {"**** Input Data Error No. 49 ****",
+               {"**** Input Data Error No. 49 ****", "",
                 "Problem:  The interpolated value of RQD used for p-y curves in weak rock ",
                 "was found to be invalid because it was either less than zero or more than ",
                 "100 percent.", "Solution:  Check your input data and revise in the data for RQD.",
@@ -306,7 +306,7 @@ TEST_F(SoilProfiles, LayerGivenWithEqualTopAndBottomIsRuntimeError20) {
   engine().soil.XLayerBottom[5] = 600.0;
   EXPECT_THROW(fn_k_in_layer(engine(), 5, 600.0), RunStopped);
   expect_error(220, "RUN00020",
-               {"**** Runtime Error No. 20 ****",
+               {"**** Runtime Error No. 20 ****", "",
                 "Problem:  The top and bottom elevations for weak rock layer are equal.",
                 "Solution: Correct the input data for elevations defining weak rock layer."});
 }
@@ -317,7 +317,7 @@ TEST_F(SoilProfiles, StrengthSegmentOfNoThicknessIsInputError60) {
   engine().soil.XLayerBottom[1] = kGround;
   EXPECT_THROW(fn_c(engine(), kGround), RunStopped);
   expect_error(160, "INP00060",
-               {"**** Input Data Error No. 60 ****",
+               {"**** Input Data Error No. 60 ****", "",
                 "An error was found in the strength of soil input data when interpolating ",
                 "to obtain values of cohesion or uniaxial compressive strength.",
                 "Problem:  The depth increment between the upper and lower soil depths in a ",
@@ -330,7 +330,7 @@ TEST_F(SoilProfiles, DefaultSandModulusInGeneralUnitsIsRuntimeError13) {
   engine().options.IUNITS = kUnitsGeneral;
   EXPECT_THROW(fn_sand_default_k(engine(), 30.0, 0.02), RunStopped);
   expect_error(213, "RUN00013",
-               {"**** Runtime Error No. 13 ****",
+               {"**** Runtime Error No. 13 ****", "",
                 "Problem:  General units have been selected for use in computations in      ",
                 "combination with default values of k for a layer classified as API sand    ",
                 "criteria. This combination of data cannot be used because Torva cannot     ",
