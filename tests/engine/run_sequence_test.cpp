@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "engine/errors.h"
 #include "engine/run_sequence.h"
@@ -25,14 +27,28 @@ TEST(RunSequence, BlankInputNameIsRuntimeError17OnStandardError) {
   EXPECT_FALSE(fs::exists(folder.file("report.txt")));
 }
 
+// A control file that ends before record k: runtime errors 3 to 6, in the fallback file.
 TEST(RunSequence, ShortControlFileNamesTheMissingRecord) {
-  RunFolder folder;
-  folder.write("NAMES.DAT", "input.tp7\nreport.txt\n");
-  EXPECT_EQ(folder.run_as_is(), 205);
-  const auto fallback = read_lines(folder.file("fort.8"));
-  EXPECT_TRUE(contains_block(fallback, {"**** Runtime Error No. 5 ****", "",
-                                        "The name of the plot output file is corrupted."}));
-  EXPECT_TRUE(contains_line(fallback, "The analysis ended due to runtime error No. 5."));
+  const struct {
+    const char* names;
+    int code;
+    const char* text;
+  } cases[] = {
+      {"", 203, "The name of the input data file is corrupted."},
+      {"input.tp7\n", 204, "The name of the output report file is corrupted."},
+      {"input.tp7\nreport.txt\n", 205, "The name of the plot output file is corrupted."},
+      {"input.tp7\nreport.txt\nplot.txt\n", 206, "Name of runtime message file is corrupted"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    RunFolder folder;
+    folder.write("NAMES.DAT", c.names);
+    EXPECT_EQ(folder.run_as_is(), c.code);
+    const auto fallback = read_lines(folder.file("fort.8"));
+    const std::string number = std::to_string(c.code - 200);
+    EXPECT_TRUE(contains_block(fallback, {"**** Runtime Error No. " + number + " ****", "", c.text}));
+    EXPECT_TRUE(contains_line(fallback, "The analysis ended due to runtime error No. " + number + "."));
+  }
 }
 
 TEST(RunSequence, EmptyInputFileIsInputError25) {
@@ -90,13 +106,49 @@ TEST(RunSequence, MinimalFileWritesHeaderAndEndsNormally) {
   EXPECT_EQ(messages[messages.size() - 2], "The analysis ended normally. ");
 }
 
+// A report or message file without the lines that differ between two folders or two moments:
+// the date and time, and the path of the files.
+std::vector<std::string> comparable(std::vector<std::string> lines) {
+  std::erase_if(lines, [](const std::string& line) {
+    return line.find("Date:  ") != std::string::npos ||
+           line.rfind("Path to file locations:", 0) == 0;
+  });
+  return lines;
+}
+
 TEST(RunSequence, RunsOfOneEngineDoNotShareState) {
-  RunFolder folder;
-  ASSERT_EQ(folder.run(kMinimal), 0);
-  const auto plot = folder.plot();
-  ASSERT_EQ(folder.run("TORVAP7\nTITLE\nonly a title\n\n\n\n\nEND\n"), 176);
-  ASSERT_EQ(folder.run(kMinimal), 0);
-  EXPECT_EQ(folder.plot(), plot);
+  // A file that fills the sections, soil movement, tip shear and LRFD tables.
+  std::string busy = read_text(fs::path(TORVA_EXAMPLES_DIR) / "layered_soil_us.tp7");
+  busy.replace(busy.find("UseLRFD NO"), 10, "UseLRFD YES");
+  busy.insert(busy.rfind("END"),
+              "LRFD LOADS\n1\n1 1 10000 50000 200000 0\n"
+              "LRFD FACTORS AND CASES\n1\n1 1.25 1.75 0 0 0 0 0 0 0 0 0 0 0 0.9 -1\n"
+              "Strength I\n");
+  RunFolder used;
+  used.run(busy);
+  const Engine& state = used.engine();
+  ASSERT_GT(state.sections.count, 0);
+  ASSERT_GT(state.soil_movement.count, 0);
+  ASSERT_GT(state.tip_shear.count, 0);
+  ASSERT_GT(state.lrfd.combination_count, 0);
+  ASSERT_EQ(used.run(kMinimal), 0);
+
+  RunFolder fresh;
+  ASSERT_EQ(fresh.run(kMinimal), 0);
+  EXPECT_EQ(comparable(used.report()), comparable(fresh.report()));
+  EXPECT_EQ(used.plot(), fresh.plot());
+  EXPECT_EQ(comparable(used.messages()), comparable(fresh.messages()));
+  const Engine& after = used.engine();
+  EXPECT_EQ(after.sections.count, 0);
+  EXPECT_EQ(after.sections.table[0].bar_count, 0);
+  EXPECT_EQ(after.soil.count, 0);
+  EXPECT_EQ(after.soil_movement.count, 0);
+  EXPECT_EQ(after.soil_movement.depth[1], 0.0);
+  EXPECT_EQ(after.tip_shear.count, 0);
+  EXPECT_EQ(after.tip_shear.shear[1], 0.0);
+  EXPECT_EQ(after.lrfd.combination_count, 0);
+  EXPECT_EQ(after.lrfd.group_count, 0);
+  EXPECT_EQ(after.loading.count, 0);
 }
 
 struct RejectedFile {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "support/test_support.h"
 
 namespace torva::testing {
@@ -95,27 +98,64 @@ TEST(Options, IterationLimitTextGoesToTheReport) {
        "Torva ended prematurely due to input error number INP00095"}));
 }
 
-TEST(Options, ToleranceTextGoesToBothFiles) {
+// The texts of the option errors, in the report and in the message file.
+struct OptionErrorText {
+  const char* name;
+  std::string old_line;
+  std::string new_line;
+  std::string units;
+  int code;
+  std::vector<std::string> text;
+};
+
+class OptionErrorTexts : public ::testing::TestWithParam<OptionErrorText> {};
+
+TEST_P(OptionErrorTexts, GoToBothFiles) {
+  const OptionErrorText& c = GetParam();
   RunFolder folder;
-  ASSERT_EQ(folder.run(file_with("Tolerance 1.0E-5", "Tolerance 0", "Units SI")), 167);
-  const std::vector<std::string> text = {
-      "", "**** Input Data Error No. 67 ****", "",
-      "Input value for convergence tolerance is too small (less than 2.5E-12 meters). ",
-      "The recommended value for convergence tolerance is 2.54E-7 meters.", ""};
-  EXPECT_TRUE(contains_block(folder.messages(), text));
-  EXPECT_TRUE(contains_block(folder.report(), text));
+  ASSERT_EQ(folder.run(file_with(c.old_line, c.new_line, c.units)), c.code);
+  EXPECT_TRUE(contains_block(folder.messages(), c.text));
+  EXPECT_TRUE(contains_block(folder.report(), c.text));
 }
 
-TEST(Options, IncrementTextGoesToBothFiles) {
-  RunFolder folder;
-  ASSERT_EQ(folder.run(file_with("Increments 100", "Increments 501")), 156);
-  const std::vector<std::string> text = {
-      "**** Input Data Error No. 56 ****", "",
-      "Problem:  The number of pile increments is more than 500.", "",
-      "Solution: Limit the number of pile increments to 500 or less."};
-  EXPECT_TRUE(contains_block(folder.messages(), text));
-  EXPECT_TRUE(contains_block(folder.report(), text));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, OptionErrorTexts,
+    ::testing::Values(
+        OptionErrorText{"increments_55", "Increments 100", "Increments 39", "Units USCS", 155,
+                        {"**** Input Data Error No. 55 ****", "",
+                         "Problem:  The number of pile increments is less than 40.", "",
+                         "Solution: Increase the number of pile increments to more than 40, "
+                         "preferably more than 100 increments."}},
+        OptionErrorText{"increments_56", "Increments 100", "Increments 501", "Units USCS", 156,
+                        {"**** Input Data Error No. 56 ****", "",
+                         "Problem:  The number of pile increments is more than 500.", "",
+                         "Solution: Limit the number of pile increments to 500 or less."}},
+        OptionErrorText{"tolerance_65", "Tolerance 1.0E-5", "Tolerance 0", "Units USCS", 165,
+                        {"", "**** Input Data Error No. 65 ****", "",
+                         "Input value for convergence tolerance is too small (less than 1E-10 "
+                         "inches).",
+                         "The recommended value for convergence tolerance is 0.00001 inches.", ""}},
+        OptionErrorText{"tolerance_66", "Tolerance 1.0E-5", "Tolerance 0.2", "Units USCS", 166,
+                        {"", "**** Input Data Error No. 66 ****", "",
+                         "Input value for convergence tolerance is too large (more than 0.1 "
+                         "inches). ",
+                         "The recommended value for convergence tolerance is 0.00001 inches.", ""}},
+        OptionErrorText{"tolerance_67", "Tolerance 1.0E-5", "Tolerance 0", "Units SI", 167,
+                        {"", "**** Input Data Error No. 67 ****", "",
+                         "Input value for convergence tolerance is too small (less than 2.5E-12 "
+                         "meters). ",
+                         "The recommended value for convergence tolerance is 2.54E-7 meters.", ""}},
+        OptionErrorText{"tolerance_68", "Tolerance 1.0E-5", "Tolerance 0.003", "Units SI", 168,
+                        {"", "**** Input Data Error No. 68 ****", "",
+                         "Input value of convergence tolerance too large (more than 2.54E-3 "
+                         "meters). ",
+                         "The recommended value for convergence tolerance is 2.54E-7 meters.", ""}},
+        OptionErrorText{"units_99", "Units SI", "Units METRIC", "Units SI", 199,
+                        {"", "", "***** INPUT ERROR *****", "",
+                         "The following line is unrecognized or is out-of-order", "",
+                         // the line as read, in its 256-character field
+                         "Units METRIC" + std::string(244, ' '), "", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Options, UnrecognisedSwitchNamesItsOption) {
   RunFolder folder;

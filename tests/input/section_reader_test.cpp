@@ -324,6 +324,60 @@ TEST_F(SectionReader, SIHollowOctagonalPileUsesBarsFromTheCatalogue) {
   }
 }
 
+// Every SI record that is given in millimetres arrives in metres: one file, one section per
+// record kind.
+TEST_F(SectionReader, SIMillimetreRecordsArriveInMetres) {
+  const std::string records =
+      "6\n"
+      // A cased shaft with a core (diameter, casing wall, core diameter, core wall) and a cage
+      // offset.
+      "1\n3\n5\n1200\n12\n248000\n200000000\n600\n10\n345000\n200000000\n" + kConcreteSI +
+      "Rebar Arrangement Not Same As Section Above\nRebar in circle\n"
+      "414000\n200000000\n12\n1\n32\n804\n75\n40\n"
+      // A steel pipe: diameter and wall.
+      "2\n4\n5\n610\n12.7\n248000\n200000000\n"
+      // An octagonal pile with manual strands at X/Y in millimetres.
+      "3\n9\n5\n600\n" + kConcreteSI +
+      "Manually-positioned strands\n2\n2\n1400\n0.15\n1 2 0 200\n2 4 175 -100\n"
+      // An elastic rectangle: its top and bottom depths.
+      "4\n11\n5\n1\n25000000\n300\n250\n450\n400\n0.135\n0.1\n0.00228\n0.00133\n"
+      // An elastic pipe: its walls.
+      "5\n11\n5\n3\n200000000\n610\n600\n12.7\n10\n0.024\n0.0185\n0.00107\n0.00082\n"
+      // Input moment-stiffness curves: the diameter.
+      "6\n13\n5\n900\n1\n0\n2\n0\n500000\n1000\n400000\n";
+  ASSERT_TRUE(InputAccepted(run(records, "Units SI")));
+  const PileSection& cased = section(1);
+  EXPECT_DOUBLE_EQ(cased.diameter, 1.2);
+  EXPECT_DOUBLE_EQ(cased.casing_thickness, 0.012);
+  EXPECT_DOUBLE_EQ(cased.core_diameter, 0.6);
+  EXPECT_DOUBLE_EQ(cased.core_thickness, 0.01);
+  EXPECT_DOUBLE_EQ(cased.cage_offset, 0.04);
+  EXPECT_DOUBLE_EQ(section(2).diameter, 0.61);
+  EXPECT_DOUBLE_EQ(section(2).casing_thickness, 0.0127);
+  const PileSection& octagon = section(3);
+  EXPECT_DOUBLE_EQ(octagon.diameter, 0.6);
+  EXPECT_DOUBLE_EQ(octagon.bars[0].y, 0.2);
+  EXPECT_DOUBLE_EQ(octagon.bars[1].x, 0.175);
+  EXPECT_DOUBLE_EQ(octagon.bars[1].y, -0.1);
+  EXPECT_DOUBLE_EQ(section(4).elastic.top_depth, 0.45);
+  EXPECT_DOUBLE_EQ(section(4).elastic.bottom_depth, 0.4);
+  EXPECT_DOUBLE_EQ(section(5).elastic.top_depth, 0.0127);
+  EXPECT_DOUBLE_EQ(section(5).elastic.bottom_depth, 0.01);
+  EXPECT_DOUBLE_EQ(section(6).diameter, 0.9);
+}
+
+// A pile of no diameter cannot hold a bar: the placement stops at its first check.
+TEST_F(SectionReader, BarCircleInAPileOfNoDiameterIsRuntimeError39) {
+  EXPECT_EQ(run("1\n" + shaft(1, "Rebar Arrangement Not Same As Section Above\nRebar in circle\n"
+                                 "60000\n29000000\n8\n1\n1\n0.79\n3\n0\n",
+                               0.0)),
+            239);
+  EXPECT_TRUE(contains_block(folder_.report(),
+                             {"**** RUNTIME ERROR NO. 39 ****", "",
+                              "PROBLEM:  Input error for calculation of rebar positions.",
+                              "          Rebar diameter is greater than pile diameter."}));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Elastic and elastic-plastic sections (types 11, 12)
 
