@@ -331,6 +331,58 @@ TEST(LoessResidualRun, PrintedSandCurveTakesItsTrueDepth) {
   }
 }
 
+// ---- Inputs that end the run ----------------------------------------------------------------
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t k = text.find(from);
+  EXPECT_NE(k, std::string::npos) << from;
+  if (k != std::string::npos) text.replace(k, from.size(), to);
+  return text;
+}
+
+TEST(LoessResidualRun, InputsThatEndTheRun) {
+  struct Case {
+    const char* what;
+    std::string from, to;
+    int code;
+    std::vector<std::string> text;  // consecutive lines of the message file
+  };
+  const Case cases[] = {
+      {"10.05 cycles of loading are accepted", "Loading STATIC     0", "Loading CYCLIC 10.05", 0,
+       {"The analysis ended normally. "}},
+      {"10.2 cycles of loading are too many for loess", "Loading STATIC     0",
+       "Loading CYCLIC  10.2", 170,
+       {"**** Input Data Error No. 70 ****", "",
+        "PROBLEM: Soil layer 1 is a loess and the input value for the number of cycles of "
+        "loading = 10.20000",
+        "This value is greater than 10. The soil model for loess is valid only for 1 to 10 "
+        "cycles of loading. ",
+        "SOLUTION: Revise the input data so that the number of cycles of loading is in the "
+        "range of 1 to 10."}},
+      {"Piedmont residual soil in general units", "Units SI", "Units GENERAL", 252,
+       {"**** Runtime Error No. 52 ****", "",
+        "Problem: Soil layer 2 (Piedmont residual soil) needs the soil modulus factor of its "
+        "field test, which is defined for US customary and SI units only.",
+        "Solution: Use US customary or SI units for a run with Piedmont residual soil."}},
+      {"a negative cone tip resistance of the Piedmont residual soil",
+       "9.0 2 0.0 5000.0 0.0 0.0", "9.0 2 0.0 -5000.0 0.0 0.0", 132,
+       {"**** Input Data Error No. 32 ****", "",
+        "Problem: The bottom property record of soil layer 2 gives the cone tip resistance q_c "
+        "= -5000 (line 47)."}},
+      {"a user-input curve starting at a negative deflection", "10.0 4\n0.0 0.0\n0.005 150.0",
+       "10.0 4\n-0.001 0.0\n0.005 150.0", 188,
+       {"**** Input Data Error No. 88 ****", "",
+        "Problem: The first deflection of the top p-y curve of soil layer 3 is -0.001 (line "
+        "50), below 0."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Files f = run(replaced(example_input(), c.from, c.to));
+    EXPECT_EQ(f.code, c.code);
+    EXPECT_TRUE(contains_block(f.messages, c.text));
+  }
+}
+
 // ---- Soil movement -------------------------------------------------------------------------
 
 // Soil moving 20 mm at the ground surface and nothing below 6 m drags a pile under 50 kN at a
