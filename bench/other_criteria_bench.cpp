@@ -65,5 +65,4 @@ void py_pass_501_nodes_in(benchmark::State& state, int code) {
 BENCHMARK_CAPTURE(py_pass_501_nodes_in, piedmont, criterion::kPiedmont)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(py_pass_501_nodes_in, loess, criterion::kLoess)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(py_pass_501_nodes_in, user_py, criterion::kUserPY)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(py_pass_501_nodes_in, user_py, criterion::kUserPY)->Unit(benchmark::kMicrosecond);

@@ -45,8 +45,7 @@ LoessAtDepth resolve(const Engine& engine, const LayerCall& call, const Station&
   return loess_at_depth(q_c, s.z, s.b, N, loess_reference_deflection(engine.options.IUNITS));
 }
 
-void report_block(Engine& engine, const LayerCall& call, const Station& s,
-                  const LoessAtDepth& d) {
+void report_block(Engine& engine, const LayerCall& call, const Station& s, const LoessAtDepth& d) {
   const UnitLabels& labels = engine.run.labels;
   report_title(engine, "p-y Curve for Loess");
   report_integer(engine, "Soil Layer Number", call.layer);

@@ -21,11 +21,11 @@ double loess_p(const LoessCurve& curve, double y);
 
 // Everything resolved at one depth: the curve and what its report block shows.
 struct LoessAtDepth {
-  double q_c = 0.0;       // cone tip resistance (stress)
+  double q_c = 0.0;           // cone tip resistance (stress)
   bool near_surface = false;  // z < 2 b: q_c reduced towards the ground surface
-  double q_a = 0.0;       // depth-adjusted cone tip resistance (stress)
-  double p_u0 = 0.0;      // 0.409 q_a (stress)
-  double N = 1.0;         // number of cycles used, at least 1
+  double q_a = 0.0;           // depth-adjusted cone tip resistance (stress)
+  double p_u0 = 0.0;          // 0.409 q_a (stress)
+  double N = 1.0;             // number of cycles used, at least 1
   LoessCurve curve;
 };
 

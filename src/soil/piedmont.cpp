@@ -168,8 +168,7 @@ void piedmont_curves(Engine& engine, const LayerCall& call) {
     report_block(engine, call, s, d);
     const std::array<double, 17> ys = piedmont_points(d.curve);
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};
-    write_printed_curve(engine, printed, ys,
-                        [&](int, double y) { return piedmont_p(d.curve, y); });
+    write_printed_curve(engine, printed, ys, [&](int, double y) { return piedmont_p(d.curve, y); });
   }
 }
 

@@ -95,9 +95,8 @@ void user_py_curves(Engine& engine, const LayerCall& call) {
     }
     PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};
     printed.row_gap = 5;
-    write_printed_curve(engine, printed, ys, [&](int, double y) {
-      return user_curves_at_depth(top, bottom, s.X, y).p;
-    });
+    write_printed_curve(engine, printed, ys,
+                        [&](int, double y) { return user_curves_at_depth(top, bottom, s.X, y).p; });
   }
 }
 

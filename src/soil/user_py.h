@@ -26,7 +26,7 @@ UserCurveValues user_curves_at_depth(const UserPYCurve& top, const UserPYCurve& 
 
 // The 17 deflections of the printed curve, as multiples of the pile width.
 inline constexpr std::array<float, 17> kUserPYPointFactors = {
-    0.0f,    0.0002f, 0.00125f, 0.0025f,  0.00375f, 0.005f, 0.00625f, 0.0075f, 0.00875f,
-    0.01f,   0.01125f, 0.0125f, 0.01375f, 0.015f,   0.04f,  0.075f,   0.1f};
+    0.0f,  0.0002f,  0.00125f, 0.0025f,  0.00375f, 0.005f, 0.00625f, 0.0075f, 0.00875f,
+    0.01f, 0.01125f, 0.0125f,  0.01375f, 0.015f,   0.04f,  0.075f,   0.1f};
 
 }  // namespace torva

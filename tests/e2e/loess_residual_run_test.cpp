@@ -83,8 +83,8 @@ TEST(LoessResidualRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
   const struct {
     const char* words;
     int k_width;
-  } curves[] = {{"Loess", 0}, {"Piedmont residual soil", 0}, {"user-input p-y curve", 2},
-                {"sand", 0}};
+  } curves[] = {
+      {"Loess", 0}, {"Piedmont residual soil", 0}, {"user-input p-y curve", 2}, {"sand", 0}};
   for (int c = 1; c <= 4; ++c) {
     expected.push_back({"E15.7,I5", std::string("Line 7:  p-y curve depth in ") +
                                         curves[c - 1].words + ", no. p-y points on curve no. " +
@@ -92,8 +92,7 @@ TEST(LoessResidualRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
     for (int k = 1; k <= 17; ++k) {
       std::string number = std::to_string(k);
       if (curves[c - 1].k_width == 2 && k < 10) number = " " + number;
-      expected.push_back(
-          {"2E15.7", "Line 8(" + number + "): y, p, for " + curves[c - 1].words});
+      expected.push_back({"2E15.7", "Line 8(" + number + "): y, p, for " + curves[c - 1].words});
     }
   }
   expected.push_back({"3I5", "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI"});
@@ -217,26 +216,25 @@ TEST(LoessResidualRun, PrintedLoessCurve) {
   const double y_ref = 0.0029718;
   const double E_i = p_u / y_ref;
   std::vector<double> ys;
-  for (const double r : {0.0, 0.25, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0, 12.0, 16.0,
-                         23.0, 30.0, 40.0, 50.0}) {
+  for (const double r : {0.0, 0.25, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0, 12.0, 16.0, 23.0,
+                         30.0, 40.0, 50.0}) {
     ys.push_back(r * y_ref);
   }
-  expect_curve(f, 1,
-               with_heading({"p-y Curve for Loess", "",
-                             "Soil Layer Number                                      =            1",
-                             "Depth below pile head                                  =      1.00000 m",
-                             "Depth below ground surface                             =      1.00000 m",
-                             "Shaft Diameter                                         =      0.60000 m",
-                             label_line("Depth Adj. Cone tip resistance", q_a, "kPa"),
-                             label_line("Initial Modulus, Ei", E_i, "kPa"),
-                             label_line("p_u0", 0.409 * q_a, "kPa"),
-                             label_line("p_u", p_u, "kN/m"),
-                             "Number of Cycles of Loading                            =      1.00000 cycles",
-                             "p-multiplier                                           =      1.00000",
-                             "y-multiplier                                           =      1.00000"}),
-               ys, [&](double y) {
-                 return E_i * y / (1.0 + (y / y_ref) * (1.0 + 0.1 * std::exp(-y / y_ref)));
-               });
+  expect_curve(
+      f, 1,
+      with_heading({"p-y Curve for Loess", "",
+                    "Soil Layer Number                                      =            1",
+                    "Depth below pile head                                  =      1.00000 m",
+                    "Depth below ground surface                             =      1.00000 m",
+                    "Shaft Diameter                                         =      0.60000 m",
+                    label_line("Depth Adj. Cone tip resistance", q_a, "kPa"),
+                    label_line("Initial Modulus, Ei", E_i, "kPa"),
+                    label_line("p_u0", 0.409 * q_a, "kPa"), label_line("p_u", p_u, "kN/m"),
+                    "Number of Cycles of Loading                            =      1.00000 cycles",
+                    "p-multiplier                                           =      1.00000",
+                    "y-multiplier                                           =      1.00000"}),
+      ys,
+      [&](double y) { return E_i * y / (1.0 + (y / y_ref) * (1.0 + 0.1 * std::exp(-y / y_ref))); });
 }
 
 // Piedmont residual soil at 5 m from the cone: q_c 4000 kPa, E_s = 0.8136 q_c / 0.0254.
@@ -251,16 +249,17 @@ TEST(LoessResidualRun, PrintedPiedmontCurve) {
   ys.push_back(1.05 * y2);
   expect_curve(
       f, 2,
-      with_heading({"p-y Curve Computed Using the Piedmont Residual Soil Criteria", "",
-                    "Soil Layer Number                                      =            2",
-                    "Depth below pile head                                  =      5.00000 m",
-                    "Depth below ground surface                             =      5.00000 m",
-                    "Shaft Diameter                                         =      0.60000 m",
-                    "Type of Field Test                                     = Cone Penetration Test",
-                    "CPT qc                                                 =   4000.00000 kPa",
-                    label_line("Initial p-y Modulus from Field Tests", kWidth * E_s, "kPa"),
-                    "p-multiplier                                           =      1.00000",
-                    "y-multiplier                                           =      1.00000"}),
+      with_heading(
+          {"p-y Curve Computed Using the Piedmont Residual Soil Criteria", "",
+           "Soil Layer Number                                      =            2",
+           "Depth below pile head                                  =      5.00000 m",
+           "Depth below ground surface                             =      5.00000 m",
+           "Shaft Diameter                                         =      0.60000 m",
+           "Type of Field Test                                     = Cone Penetration Test",
+           "CPT qc                                                 =   4000.00000 kPa",
+           label_line("Initial p-y Modulus from Field Tests", kWidth * E_s, "kPa"),
+           "p-multiplier                                           =      1.00000",
+           "y-multiplier                                           =      1.00000"}),
       ys, [&](double y) {
         if (y < y1) return kWidth * E_s * y;
         if (y < y2) {
@@ -277,9 +276,8 @@ TEST(LoessResidualRun, PrintedUserCurve) {
   const auto polyline = [](const std::vector<std::pair<double, double>>& c, double y) {
     for (std::size_t k = 1; k < c.size(); ++k) {
       if (y <= c[k].first) {
-        return c[k - 1].second +
-               (y - c[k - 1].first) * (c[k].second - c[k - 1].second) /
-                   (c[k].first - c[k - 1].first);
+        return c[k - 1].second + (y - c[k - 1].first) * (c[k].second - c[k - 1].second) /
+                                     (c[k].first - c[k - 1].first);
       }
     }
     return c.back().second;
@@ -289,20 +287,21 @@ TEST(LoessResidualRun, PrintedUserCurve) {
   const std::vector<std::pair<double, double>> bottom = {
       {0.0, 0.0}, {0.005, 250.0}, {0.02, 550.0}, {0.06, 800.0}};
   std::vector<double> ys;
-  for (const float r : {0.0f, 0.0002f, 0.00125f, 0.0025f, 0.00375f, 0.005f, 0.00625f, 0.0075f,
-                        0.00875f, 0.01f, 0.01125f, 0.0125f, 0.01375f, 0.015f, 0.04f, 0.075f,
-                        0.1f}) {
+  for (const float r :
+       {0.0f, 0.0002f, 0.00125f, 0.0025f, 0.00375f, 0.005f, 0.00625f, 0.0075f, 0.00875f, 0.01f,
+        0.01125f, 0.0125f, 0.01375f, 0.015f, 0.04f, 0.075f, 0.1f}) {
     ys.push_back(single(r) * kWidth);
   }
-  expect_curve(f, 3,
-               with_heading({"p-y Curve Computed by Interpolation Between User-input Curves", "",
-                             "Soil Layer Number                                      =            3",
-                             "Depth below pile head                                  =      9.00000 m",
-                             "Depth below ground surface                             =      9.00000 m",
-                             "Pile diameter                                          =      0.60000 m",
-                             "p-multiplier                                           =      1.00000",
-                             "y-multiplier                                           =      1.00000"}),
-               ys, [&](double y) { return (polyline(top, y) + polyline(bottom, y)) / 2.0; }, 5);
+  expect_curve(
+      f, 3,
+      with_heading({"p-y Curve Computed by Interpolation Between User-input Curves", "",
+                    "Soil Layer Number                                      =            3",
+                    "Depth below pile head                                  =      9.00000 m",
+                    "Depth below ground surface                             =      9.00000 m",
+                    "Pile diameter                                          =      0.60000 m",
+                    "p-multiplier                                           =      1.00000",
+                    "y-multiplier                                           =      1.00000"}),
+      ys, [&](double y) { return (polyline(top, y) + polyline(bottom, y)) / 2.0; }, 5);
 }
 
 // The sand lies below the Piedmont residual soil, which ends the layered-soil correction: its
@@ -314,9 +313,8 @@ TEST(LoessResidualRun, PrintedSandCurveTakesItsTrueDepth) {
   EXPECT_TRUE(contains_line(
       f.report, "Equivalent Depth (see note)                            =     15.00000 m"));
   const sand::ReeseSand s{36.0, 152.0 / 15.0, kWidth, 34000.0, 15.0, 15.0};
-  const std::size_t at =
-      find(f.report,
-           "p-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions");
+  const std::size_t at = find(
+      f.report, "p-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions");
   ASSERT_LT(at, f.report.size());
   const std::size_t rows =
       find(std::vector<std::string>(f.report.begin() + static_cast<std::ptrdiff_t>(at),
@@ -348,10 +346,15 @@ TEST(LoessResidualRun, InputsThatEndTheRun) {
     std::vector<std::string> text;  // consecutive lines of the message file
   };
   const Case cases[] = {
-      {"10.05 cycles of loading are accepted", "Loading STATIC     0", "Loading CYCLIC 10.05", 0,
+      {"10.05 cycles of loading are accepted",
+       "Loading STATIC     0",
+       "Loading CYCLIC 10.05",
+       0,
        {"The analysis ended normally. "}},
-      {"10.2 cycles of loading are too many for loess", "Loading STATIC     0",
-       "Loading CYCLIC  10.2", 170,
+      {"10.2 cycles of loading are too many for loess",
+       "Loading STATIC     0",
+       "Loading CYCLIC  10.2",
+       170,
        {"**** Input Data Error No. 70 ****", "",
         "PROBLEM: Soil layer 1 is a loess and the input value for the number of cycles of "
         "loading = 10.20000",
@@ -359,18 +362,25 @@ TEST(LoessResidualRun, InputsThatEndTheRun) {
         "cycles of loading. ",
         "SOLUTION: Revise the input data so that the number of cycles of loading is in the "
         "range of 1 to 10."}},
-      {"Piedmont residual soil in general units", "Units SI", "Units GENERAL", 252,
+      {"Piedmont residual soil in general units",
+       "Units SI",
+       "Units GENERAL",
+       252,
        {"**** Runtime Error No. 52 ****", "",
         "Problem: Soil layer 2 (Piedmont residual soil) needs the soil modulus factor of its "
         "field test, which is defined for US customary and SI units only.",
         "Solution: Use US customary or SI units for a run with Piedmont residual soil."}},
       {"a negative cone tip resistance of the Piedmont residual soil",
-       "9.0 2 0.0 5000.0 0.0 0.0", "9.0 2 0.0 -5000.0 0.0 0.0", 132,
+       "9.0 2 0.0 5000.0 0.0 0.0",
+       "9.0 2 0.0 -5000.0 0.0 0.0",
+       132,
        {"**** Input Data Error No. 32 ****", "",
         "Problem: The bottom property record of soil layer 2 gives the cone tip resistance q_c "
         "= -5000 (line 47)."}},
-      {"a user-input curve starting at a negative deflection", "10.0 4\n0.0 0.0\n0.005 150.0",
-       "10.0 4\n-0.001 0.0\n0.005 150.0", 188,
+      {"a user-input curve starting at a negative deflection",
+       "10.0 4\n0.0 0.0\n0.005 150.0",
+       "10.0 4\n-0.001 0.0\n0.005 150.0",
+       188,
        {"**** Input Data Error No. 88 ****", "",
         "Problem: The first deflection of the top p-y curve of soil layer 3 is -0.001 (line "
         "50), below 0."}},

@@ -1,12 +1,13 @@
 // Loess: the curve at the nodes over the number of cycles, the deflection and the depth; its
 // limits; input error 70; the near-surface reduction measured from the ground surface; the
 // printed curve; and a soft clay below it, which starts without the loess's resistance.
+#include "soil/loess.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "soil/loess.h"
 #include "soil/other_criteria_fixture.h"
 
 namespace torva::testing {
@@ -182,8 +183,10 @@ TEST_F(Loess, PrintedCurveNearTheSurfaceAndDeep) {
   }
   const std::vector<std::string> records = plot();
   ASSERT_EQ(records.size(), 37u);
-  EXPECT_EQ(records[1].substr(104), "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. 1");
-  EXPECT_EQ(records[19].substr(104), "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. 2");
+  EXPECT_EQ(records[1].substr(104),
+            "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. 1");
+  EXPECT_EQ(records[19].substr(104),
+            "Line 7:  p-y curve depth in Loess, no. p-y points on curve no. 2");
   EXPECT_EQ(records[36].substr(104), "Line 8(17): y, p, for Loess");
 }
 

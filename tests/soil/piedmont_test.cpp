@@ -1,13 +1,15 @@
 // Piedmont residual soil: the soil modulus factor of every field test in both unit systems, the
 // three branches of the curve at the nodes, the printed curve, general units (runtime error 52),
 // soil movement and the layers below.
+#include "soil/piedmont.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "soil/other_criteria_fixture.h"
-#include "soil/piedmont.h"
 
 namespace torva::testing {
 namespace {
@@ -129,9 +131,7 @@ TEST_F(Piedmont, GeneralUnitsEndTheRunWithRuntimeError52) {
   EXPECT_THROW(PYCurveDriver(engine(), 0), RunStopped);
   EXPECT_EQ(engine().run.ErrorNumber, 252);
   const std::vector<std::string> text = {
-      "",
-      "**** Runtime Error No. 52 ****",
-      "",
+      "", "**** Runtime Error No. 52 ****", "",
       "Problem: Soil layer 1 (Piedmont residual soil) needs the soil modulus factor of its field "
       "test, which is defined for US customary and SI units only.",
       "Solution: Use US customary or SI units for a run with Piedmont residual soil."};
@@ -208,6 +208,38 @@ TEST_F(Piedmont, PrintedCurveOfEachTestType) {
 
 namespace torva::testing {
 namespace {
+
+class ModulusNotANumber : public OtherCriteria {};
+
+// A soil value lost on the way (not a number) ends the run with runtime error 50, naming the
+// criterion, the layer and the node.
+TEST_F(ModulusNotANumber, IsRuntimeError50InEachCriterion) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (const char* name : {"Piedmont Residual", "Loess", "User Input p-y Curves"}) {
+    SCOPED_TRACE(name);
+    start(kUnitsUS, 40, 480.0, 24.0);
+    engine().run.ErrorNumber = 0;
+    const std::string criterion(name);
+    if (criterion == "Loess") {
+      add_loess(0.0, 600.0, 200.0, nan);
+    } else if (criterion == "Piedmont Residual") {
+      add_piedmont(0.0, 600.0, field_test::kSPT, 20.0, nan);
+    } else {
+      add_user_curves(0.0, 600.0, {{0.1, 100.0}, {1.0, 200.0}}, {{0.1, nan}, {1.0, 200.0}});
+    }
+    assign_layers();
+    nodes().y[11] = 0.05;
+    EXPECT_THROW(PYCurveDriver(engine(), 0), RunStopped);
+    EXPECT_EQ(engine().run.ErrorNumber, 250);
+    // The user-input curves at rest take the second points' secant, which is intact: their
+    // first moving node is the one to fail.
+    const std::string node = criterion == "User Input p-y Curves" ? "11" : "1";
+    EXPECT_TRUE(contains_line(messages(), "Problem: The soil modulus of node " + node +
+                                              " in soil layer 1 (" + criterion +
+                                              ") is not a number."));
+    ASSERT_TRUE(engine().run.message.open(folder_.file("messages.txt").string()));
+  }
+}
 
 // Piedmont residual soil, loess and user-input curves compute moduli and print curves.
 TEST(OtherCriteriaRows, HaveBothEntryPoints) {

@@ -1,6 +1,8 @@
 // User-input p-y curves: the curves at the nodes over depth and deflection, the modulus at rest,
 // depths outside the curves, the resistance the layer passes to a sand below, and the printed
 // curve.
+#include "soil/user_py.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 
 #include "soil/other_criteria_fixture.h"
 #include "soil/sand_formulas.h"
-#include "soil/user_py.h"
 
 namespace torva::testing {
 namespace {
@@ -155,9 +156,9 @@ TEST_F(UserCurves, PrintedCurveHalfwayBetweenTheCurves) {
       "",
       "     y, in             p, lb/in",
       "---------------   ---------------"};
-  const float factors[] = {0.0f,     0.0002f, 0.00125f, 0.0025f,  0.00375f, 0.005f,
-                           0.00625f, 0.0075f, 0.00875f, 0.01f,    0.01125f, 0.0125f,
-                           0.01375f, 0.015f,  0.04f,    0.075f,   0.1f};
+  const float factors[] = {0.0f,     0.0002f, 0.00125f, 0.0025f, 0.00375f, 0.005f,
+                           0.00625f, 0.0075f, 0.00875f, 0.01f,   0.01125f, 0.0125f,
+                           0.01375f, 0.015f,  0.04f,    0.075f,  0.1f};
   for (const float f : factors) {
     const double y = single(f) * 24.0;
     block.push_back(curve_row(y, (on_curve(kTop, y) + on_curve(kBottom, y)) / 2.0, 5));
