@@ -32,8 +32,9 @@ constexpr double kSmallDeflection = single(1e-14f);
   stop_run(engine, errors::kInputLoessCycles);
 }
 
-// The number of cycles the curve uses: the run's, checked, and at least 1, since 1 + 0.24 ln N
-// would give no resistance at N = 0 (the usual value of a static run) and none at all below.
+// The number of cycles the curve uses: the run's, checked, and at least 1. Below one cycle
+// 1 + 0.24 ln N falls to 0 near N = 0.0155 and below it, and leaves no resistance at N = 0 (the
+// usual value of a static run).
 double cycles_used(Engine& engine, const LayerCall& call) {
   const double N = std::fabs(engine.options.NumCycles);
   if (N > kMostCycles) report_too_many_cycles(engine, call, N);
