@@ -45,6 +45,13 @@ void read_user_curve(Engine& engine, int layer, int row, int count, bool top) {
   UserPYCurve& curve = engine.user_py.curve[row];
   for (int k = 1; k <= count; ++k) {
     read_record(engine, "a point (y, p) of " + curve_name, {&curve.y[k], &curve.p[k]});
+    if (k == 1 && curve.y[1] < 0.0) {
+      raise_error(engine, errors::kInputUserPYCurve,
+                  "The first deflection of " + curve_name + " is " + value_text(curve.y[1]) +
+                      " (" + line_text(engine) + "), below 0.",
+                  "Give the points from a deflection of 0 or more, in order of increasing "
+                  "deflection y.");
+    }
     if (k > 1 && !(curve.y[k] > curve.y[k - 1])) {
       raise_error(engine, errors::kInputUserPYCurve,
                   "The deflections of " + curve_name + " do not ascend: point " +
@@ -54,6 +61,35 @@ void read_user_curve(Engine& engine, int layer, int row, int count, bool top) {
     }
   }
   curve.count = count;
+}
+
+// A field-test value the layer's criterion reads (its test's column for Piedmont residual
+// soil, the cone tip resistance for loess) must not be negative; zero is accepted.
+void check_field_test_value(Engine& engine, int layer, bool top, const char* name, double value) {
+  if (!(value < 0.0)) return;
+  raise_error(engine, errors::kInputFieldTestValue,
+              "The " + std::string(top ? "top" : "bottom") + " property record of " +
+                  layer_text(layer) + " gives " + name + " = " + value_text(value) + " (" +
+                  line_text(engine) + ").",
+              "Give a field-test value of 0 or more.");
+}
+
+// The column of the Piedmont residual soil test type, by which a layer reads its test value.
+double piedmont_test_value(const SoilProfile& p, int row, int type, const char*& name) {
+  switch (type) {
+    case field_test::kSPT:
+      name = "the SPT blow count N60";
+      return p.spt_n60[row];
+    case field_test::kCPT:
+      name = "the cone tip resistance q_c";
+      return p.cone_tip[row];
+    case field_test::kDMT:
+      name = "the dilatometer modulus E_dmt";
+      return p.dilatometer_modulus[row];
+    default:
+      name = "the pressuremeter modulus E_pmt";
+      return p.pressuremeter_modulus[row];
+  }
 }
 
 // One property record of layer `layer` into profile row `row` (the top row when `top`).
@@ -101,12 +137,19 @@ void read_property_record(Engine& engine, int layer, int row, bool top) {
                         std::to_string(p.field_test_type[row]) + " (" + line_text(engine) + ").",
                     "Use 1 (SPT), 2 (CPT), 3 (DMT) or 4 (PMT).");
       }
+      {
+        // The layer reads the column of the test named with its top values.
+        const char* name = "";
+        const double v = piedmont_test_value(p, row, p.field_test_type[2 * layer - 1], name);
+        check_field_test_value(engine, layer, top, name, v);
+      }
       break;
     case kCementedSilt:
       read_record(engine, what, {&p.gamma[row], &p.c[row], &p.phi[row], &p.eps50[row], &k});
       break;
     case kLoess:
       read_record(engine, what, {&p.gamma[row], &p.cone_tip[row]});
+      check_field_test_value(engine, layer, top, "the cone tip resistance q_c", p.cone_tip[row]);
       break;
     case kElasticSubgrade:
       read_record(engine, what, {&p.gamma[row], &p.elastic_subgrade[row]});

@@ -85,6 +85,12 @@ void api_sand_moduli(Engine& engine, const LayerCall& call);          // api_san
 void api_sand_curves(Engine& engine, const LayerCall& call);
 void liquefied_sand_moduli(Engine& engine, const LayerCall& call);    // liquefied_sand.cpp
 void liquefied_sand_curves(Engine& engine, const LayerCall& call);
+void piedmont_moduli(Engine& engine, const LayerCall& call);          // piedmont.cpp
+void piedmont_curves(Engine& engine, const LayerCall& call);
+void loess_moduli(Engine& engine, const LayerCall& call);             // loess.cpp
+void loess_curves(Engine& engine, const LayerCall& call);
+void user_py_moduli(Engine& engine, const LayerCall& call);           // user_py.cpp
+void user_py_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
 // A layer holding pile nodes whose criterion has no entry point yet ends the run, rather than
@@ -137,9 +143,9 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
     {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, nullptr, nullptr,
      {.line7 = "cemented silt (in)", .line7_si = "cemented silt (m)", .line8 = "cemented c-phi"},
      {}},
-    {"User p-y", criterion::kUserPY, Layering::kNeutral, nullptr, nullptr,
+    {"User p-y", criterion::kUserPY, Layering::kNeutral, user_py_moduli, user_py_curves,
      {.line7 = "user-input p-y curve", .line8 = "user-input p-y curve", .line8_k_width = 2},
-     {}},
+     {.modulus_not_a_number = errors::kRunModulusNotANumber}},
     {"WeakRock", criterion::kWeakRock, Layering::kWeakRock, nullptr, nullptr,
      {.line7 = "weak rock", .line8 = "weak rock"},
      {}},
@@ -149,12 +155,13 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
     {"MassRock", criterion::kMassiveRock, Layering::kEndsCorrection, nullptr, nullptr,
      {.line7 = "massive rock", .line8 = "massive rock"},
      {}},
-    {"KS Loess", criterion::kLoess, Layering::kCorrected, nullptr, nullptr,
+    {"KS Loess", criterion::kLoess, Layering::kCorrected, loess_moduli, loess_curves,
      {.line7 = "Loess", .line8 = "Loess"},
-     {}},
-    {"Piedmont", criterion::kPiedmont, Layering::kEndsCorrection, nullptr, nullptr,
+     {.modulus_not_a_number = errors::kRunModulusNotANumber}},
+    {"Piedmont", criterion::kPiedmont, Layering::kEndsCorrection, piedmont_moduli,
+     piedmont_curves,
      {.line7 = "Piedmont residual soil", .line8 = "Piedmont residual soil"},
-     {}},
+     {.modulus_not_a_number = errors::kRunModulusNotANumber}},
     {"Elast SG", criterion::kElasticSubgrade, Layering::kEndsCorrection, elastic_subgrade_moduli,
      elastic_subgrade_curves,
      {.line7 = "elastic subgrade soil", .line8 = "elastic subgrade"},

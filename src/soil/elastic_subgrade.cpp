@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "soil/soil_profile.h"
+
 namespace torva {
 
 namespace {
@@ -26,16 +28,7 @@ void report_block(Engine& engine, const LayerCall& call, const Station& s,
 }  // namespace
 
 double subgrade_modulus_at(const Engine& engine, int layer, double X) {
-  const SoilProfile& profile = engine.profile;
-  const int top = 2 * layer - 1;
-  const int bottom = 2 * layer;
-  const double d_top = profile.XProfile[top];
-  const double d_bottom = profile.XProfile[bottom];
-  const double v_top = profile.elastic_subgrade[top];
-  const double v_bottom = profile.elastic_subgrade[bottom];
-  // Layers of no thickness are rejected on input.
-  if (!(d_bottom > d_top)) return v_top;
-  return v_top + (X - d_top) * (v_bottom - v_top) / (d_bottom - d_top);
+  return fn_value_in_layer(engine, engine.profile.elastic_subgrade, layer, X);
 }
 
 void elastic_subgrade_moduli(Engine& engine, const LayerCall& call) {

@@ -408,6 +408,10 @@ void report_integer(Engine& engine, std::string_view label, long long value) {
   engine.run.report.put(line);
 }
 
+void report_text(Engine& engine, std::string_view label, std::string_view text) {
+  engine.run.report.put(Line().a(label).tab(56).a("= ").a(text));
+}
+
 double report_depth_value(const Engine& engine, double depth) {
   return engine.options.IUNITS == kUnitsUS ? depth / 12.0 : depth;
 }
@@ -462,7 +466,8 @@ void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, dou
       cyclic && !words.line8_cyclic.empty() ? words.line8_cyclic : words.line8;
   const double y_printed = y * curve.y_mult;
   const double p_printed = p * curve.p_mult;
-  engine.run.report.put(Line().e(y_printed, 15, 7).x(3).e(p_printed, 15, 7).a(mark));
+  engine.run.report.put(
+      Line().e(y_printed, 15, 7).x(curve.row_gap).e(p_printed, 15, 7).a(mark));
   PlotLine8(engine.run.plot, y_printed, p_printed, point, line8, words.line8_k_width);
 }
 

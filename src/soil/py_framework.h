@@ -119,6 +119,8 @@ void report_title(Engine& engine, std::string_view title);
 // "label" ... "= " at column 56, the value (number field of 12) and, unless empty, the unit.
 void report_value(Engine& engine, std::string_view label, double value, std::string_view unit);
 void report_integer(Engine& engine, std::string_view label, long long value);
+// "label" ... "= " at column 56 and a text value.
+void report_text(Engine& engine, std::string_view label, std::string_view text);
 
 // A depth in the report's depth unit: feet in US customary runs, the run's length otherwise.
 void report_depth(Engine& engine, std::string_view label, double depth);
@@ -140,6 +142,7 @@ struct PrintedCurve {
   double y_mult = 1.0;
   double p_mult = 1.0;
   std::string_view heading{};  // the criterion's own "y, p" heading line; empty: the standard one
+  int row_gap = 3;             // blanks between y and p in a report row
 };
 
 void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points);

@@ -373,6 +373,19 @@ double fn_k_in_layer(Engine& engine, int layer, double X) {
          (X - top) * (soil.k_bottom[layer] - soil.k_top[layer]) / (bottom - top);
 }
 
+double fn_value_in_layer(const Engine& engine, const Column& column, int layer, double X) {
+  const SoilProfile& profile = engine.profile;
+  const int top = 2 * layer - 1;
+  const int bottom = 2 * layer;
+  const double d_top = profile.XProfile[top];
+  const double d_bottom = profile.XProfile[bottom];
+  const double v_top = column[top];
+  const double v_bottom = column[bottom];
+  // Layers of no thickness are rejected on input.
+  if (!(d_bottom > d_top)) return v_top;
+  return v_top + (X - d_top) * (v_bottom - v_top) / (d_bottom - d_top);
+}
+
 double fn_gamma_avg(Engine& engine, double X) {
   const SoilProfile& profile = engine.profile;
   const int n = profile.row_count;

@@ -38,6 +38,10 @@ double fn_RQD(Engine& engine, double X);
 // k top/bottom of the layer (subgrade modulus or initial rock modulus) at X. Runtime error 20
 // for a layer of no thickness.
 double fn_k_in_layer(Engine& engine, int layer, double X);
+// A property column at X inside layer `layer`: linear between the layer's top (row 2i-1) and
+// bottom (row 2i) profile rows, the top value for rows of no thickness between them.
+double fn_value_in_layer(const Engine& engine, const OneBased<double, kProfileRows>& column,
+                         int layer, double X);
 // Averages from the ground surface down to X (force/length^3, stress). Input errors 15 and 3
 // below the profile.
 double fn_gamma_avg(Engine& engine, double X);

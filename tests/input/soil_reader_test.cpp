@@ -276,7 +276,27 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  "SOIL LAYERS\n1\n10 0 10\n110 1 10 0 0 0\n110 5 10 0 0 0\n",
                  190,
-                 "Soil layer 1 (Piedmont residual soil) names the field test type 5 (line 25)."}),
+                 "Soil layer 1 (Piedmont residual soil) names the field test type 5 (line 25)."},
+        Rejected{"first_deflection_below_0",
+                 {},
+                 "SOIL LAYERS\n1\n14 0 10\n110 2\n-0.1 0\n0.5 10\n",
+                 188,
+                 "The first deflection of the top p-y curve of soil layer 1 is -0.1 (line 25), "
+                 "below 0."},
+        // The column of the layer's test, by the type of its top record; the others may hold
+        // anything, and zero is a value.
+        Rejected{"negative_piedmont_test_value",
+                 {},
+                 "SOIL LAYERS\n1\n10 0 10\n110 2 -3 0 -1 -1\n110 2 -3 -40 -1 -1\n",
+                 132,
+                 "The bottom property record of soil layer 1 gives the cone tip resistance q_c = "
+                 "-40 (line 25)."},
+        Rejected{"negative_loess_cone_resistance",
+                 {},
+                 "SOIL LAYERS\n1\n12 0 10\n110 -2\n110 200\n",
+                 132,
+                 "The top property record of soil layer 1 gives the cone tip resistance q_c = -2 "
+                 "(line 24)."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SoilLayers, BendingPropertyRunsMayGiveNoLayers) {

@@ -80,6 +80,20 @@ inline double factor(const std::array<float, 10>& values, double r) {
   return values[k - 1] + f * (static_cast<double>(values[k]) - values[k - 1]);
 }
 
+// The wedge resistance A gamma b^2 (C1 (z/b)^2 + C2 z/b) of a static sand, integrated finely
+// from the ground surface to depth h: what a sand below other layers builds up to its
+// equivalent depth.
+inline double wedge_resistance_to_depth(double phi_degrees, double gamma, double b, double h) {
+  const ApiCoefficients c = api_coefficients(phi_degrees);
+  const int steps = 200000;
+  double integral = 0.0;
+  for (int n = 0; n < steps; ++n) {
+    const double r = (n + 0.5) * h / steps / b;
+    integral += factor(kAStatic, r) * gamma * b * b * (c.C1 * r * r + c.C2 * r);
+  }
+  return integral * h / steps;
+}
+
 // A Reese sand at one depth.
 struct ReeseSand {
   double phi;    // degrees
