@@ -46,10 +46,9 @@ std::string layer_number(int layer) { return std::to_string(layer); }
 // Input Data Error No. 62: a rock strength of zero or less.
 [[noreturn]] void report_no_strength(Engine& engine, const LayerCall& call, const ErrorId& error) {
   write_report_then_message(
-      engine,
-      {"", error_banner(error.number), "",
-       "Problem:   The input value for compressive strength is less than or equal to zero.",
-       "Solution:  Check the input values for layer " + layer_number(call.layer)});
+      engine, {"", error_banner(error.number), "",
+               "Problem:   The input value for compressive strength is less than or equal to zero.",
+               "Solution:  Check the input values for layer " + layer_number(call.layer)});
   stop_run(engine, error);
 }
 
@@ -67,8 +66,8 @@ std::string layer_number(int layer) { return std::to_string(layer); }
 
 // Input Data Error No. 64: an initial rock mass modulus of zero or less gives the curve no
 // initial line.
-[[noreturn]] void report_no_initial_modulus(Engine& engine, const LayerCall& call,
-                                            const Station& s, double E_ir) {
+[[noreturn]] void report_no_initial_modulus(Engine& engine, const LayerCall& call, const Station& s,
+                                            double E_ir) {
   raise_error(engine, errors::kInputWeakRockModulus,
               "The initial modulus of rock mass E_ir of soil layer " + layer_number(call.layer) +
                   " (weak rock) is " + number_text(E_ir) + " " + engine.run.labels.stress +
@@ -80,22 +79,20 @@ std::string layer_number(int layer) { return std::to_string(layer); }
 // Input Data Error No. 63.
 [[noreturn]] void report_no_krm(Engine& engine, const LayerCall& call) {
   write_report_then_message(
-      engine,
-      {"", "**** Input Data Error No. 63 ****", "",
-       "Problem:  The input value for k_rm for weak rock is less than or equal to zero.",
-       "Solution: Check the input values for layer " + layer_number(call.layer)});
+      engine, {"", "**** Input Data Error No. 63 ****", "",
+               "Problem:  The input value for k_rm for weak rock is less than or equal to zero.",
+               "Solution: Check the input values for layer " + layer_number(call.layer)});
   stop_run(engine, kInputNoKrm);
 }
 
 // Runtime Error No. 22.
 [[noreturn]] void report_no_yrm(Engine& engine, const LayerCall& call) {
   write_report_then_message(
-      engine,
-      {"", "**** Runtime Error No. 22 ****", "",
-       "An error was detected when computing the p-y curve for weak rock.     ",
-       "Problem:  The input value for k_rm is less than or equal to 0. ",
-       "Solution:  Check the input values for the week rock properties in the soil layer " +
-           layer_number(call.layer)});
+      engine, {"", "**** Runtime Error No. 22 ****", "",
+               "An error was detected when computing the p-y curve for weak rock.     ",
+               "Problem:  The input value for k_rm is less than or equal to 0. ",
+               "Solution:  Check the input values for the week rock properties in the soil layer " +
+                   layer_number(call.layer)});
   stop_run(engine, kRunNoYrm);
 }
 
@@ -163,8 +160,7 @@ WeakRockStation resolve_weak_rock(Engine& engine, const LayerCall& call, const S
 }
 
 // A value in exponent form after the label, "=" at column 56.
-void report_exponent(Engine& engine, std::string_view label, double value,
-                     std::string_view unit) {
+void report_exponent(Engine& engine, std::string_view label, double value, std::string_view unit) {
   Line line;
   line.a(label).tab(56).a("= ").e(value, 12, 4);
   if (!unit.empty()) line.a(" ").a(unit);

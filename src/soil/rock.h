@@ -47,7 +47,7 @@ struct WeakRockInputs {
 // Everything resolved at the depth: the curve and the values its report block shows.
 struct WeakRockAtDepth {
   WeakRockInputs in;
-  double alpha_r = 1.0;  // strength reduction for the rock quality
+  double alpha_r = 1.0;   // strength reduction for the rock quality
   double y_A_base = 0.0;  // p_ur / (2 y_rm^0.25) / K_ir, which y_A raises to 1.333
   WeakRockCurve curve;
 };
