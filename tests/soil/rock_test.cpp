@@ -447,9 +447,20 @@ TEST_F(RockLayers, WarningSummaryTexts) {
 
 // ---- Errors --------------------------------------------------------------------------------
 
+class RockErrors : public RockLayers {
+ public:
+  void add(int code, double top, double bottom, const RockValues& at_top,
+           const RockValues& at_bottom) {
+    add_rock(code, top, bottom, at_top, at_bottom);
+  }
+  void subgrade(double top, double bottom) {
+    add_layer(criterion::kElasticSubgrade, top, bottom, LayerValues{0.04, 0.0, 0.0, 0.0, 1000.0});
+  }
+};
+
 struct ErrorCase {
   const char* name;
-  std::function<void(RockLayers&)> soil;
+  std::function<void(RockErrors&)> soil;
   int number;
   std::string ending;
   std::vector<std::string> text;  // in the report and the message file
@@ -462,33 +473,25 @@ RockValues with(RockValues v, double RockValues::*field, double value) {
   return v;
 }
 
-class RockErrors : public RockLayers {
- public:
-  void add(int code, double top, double bottom, const RockValues& at_top,
-           const RockValues& at_bottom) {
-    add_rock(code, top, bottom, at_top, at_bottom);
-  }
-  void subgrade(double top, double bottom) {
-    add_layer(criterion::kElasticSubgrade, top, bottom, LayerValues{0.04, 0.0, 0.0, 0.0, 1000.0});
-  }
-};
+// Input Data Error No. 62.
+std::vector<std::string> no_strength_text(int layer) {
+  return {"", "**** Input Data Error No. 62 ****", "",
+          "Problem:   The input value for compressive strength is less than or equal to zero.",
+          "Solution:  Check the input values for layer " + std::to_string(layer)};
+}
 
 TEST_F(RockErrors, InputsThatEndTheRun) {
   const ErrorCase cases[] = {
       {"weak rock of no strength mid-layer",
-       [](RockLayers& f) {
-         static_cast<RockErrors&>(f).add(criterion::kWeakRock, 0.0, 600.0, kGoodRock,
-                                         with(kGoodRock, &RockValues::q_u, -500.0));
+       [](RockErrors& f) {
+         f.add(criterion::kWeakRock, 0.0, 600.0, kGoodRock,
+               with(kGoodRock, &RockValues::q_u, -500.0));
        },
-       162,
-       "Torva ended prematurely due to input error number INP00062",
-       {"", "**** Input Data Error No. 62 ****", "",
-        "Problem:   The input value for compressive strength is less than or equal to zero.",
-        "Solution:  Check the input values for layer 1"}},
+       162, "Torva ended prematurely due to input error number INP00062", no_strength_text(1)},
       {"weak rock of nearly no strength below its first node",
-       [](RockLayers& f) {
+       [](RockErrors& f) {
          const RockValues weak = with(kGoodRock, &RockValues::q_u, 1e-11);
-         static_cast<RockErrors&>(f).add(criterion::kWeakRock, 0.0, 600.0, weak, weak);
+         f.add(criterion::kWeakRock, 0.0, 600.0, weak, weak);
        },
        116,
        "Torva ended prematurely due to input error number INP00016",
@@ -499,20 +502,16 @@ TEST_F(RockErrors, InputsThatEndTheRun) {
         "Solution:  Check the depth values for soil layering and soil shear strength ",
         "           values and correct the input data."}},
       {"vuggy limestone of no strength",
-       [](RockLayers& f) {
-         static_cast<RockErrors&>(f).subgrade(0.0, 60.0);
+       [](RockErrors& f) {
+         f.subgrade(0.0, 60.0);
          const RockValues none{0.04, 0.0};
-         static_cast<RockErrors&>(f).add(criterion::kVuggyLimestone, 60.0, 600.0, none, none);
+         f.add(criterion::kVuggyLimestone, 60.0, 600.0, none, none);
        },
-       162,
-       "Torva ended prematurely due to input error number INP00062",
-       {"", "**** Input Data Error No. 62 ****", "",
-        "Problem:   The input value for compressive strength is less than or equal to zero.",
-        "Solution:  Check the input values for layer 2"}},
+       162, "Torva ended prematurely due to input error number INP00062", no_strength_text(2)},
       {"weak rock without k_rm",
-       [](RockLayers& f) {
+       [](RockErrors& f) {
          const RockValues none = with(kGoodRock, &RockValues::k_rm, 0.0);
-         static_cast<RockErrors&>(f).add(criterion::kWeakRock, 0.0, 600.0, none, none);
+         f.add(criterion::kWeakRock, 0.0, 600.0, none, none);
        },
        163,
        "Torva ended prematurely due to input error number INP00163",
@@ -520,9 +519,9 @@ TEST_F(RockErrors, InputsThatEndTheRun) {
         "Problem:  The input value for k_rm for weak rock is less than or equal to zero.",
         "Solution: Check the input values for layer 1"}},
       {"weak rock without an initial modulus",
-       [](RockLayers& f) {
-         static_cast<RockErrors&>(f).add(criterion::kWeakRock, 0.0, 600.0, kGoodRock,
-                                         with(kGoodRock, &RockValues::E_ir, -50000.0));
+       [](RockErrors& f) {
+         f.add(criterion::kWeakRock, 0.0, 600.0, kGoodRock,
+               with(kGoodRock, &RockValues::E_ir, -50000.0));
        },
        164,
        "Torva ended prematurely due to input error number INP00064",
@@ -531,10 +530,10 @@ TEST_F(RockErrors, InputsThatEndTheRun) {
         "at the depth of 25.00000 ft below the pile head; it must be greater than zero.",
         "Solution: Give E_ir greater than zero at the top and the bottom of the layer.", ""}},
       {"weak rock whose strength is zero on its top interface",
-       [](RockLayers& f) {
-         static_cast<RockErrors&>(f).subgrade(0.0, 60.0);
-         static_cast<RockErrors&>(f).add(criterion::kWeakRock, 60.0, 600.0,
-                                         with(kGoodRock, &RockValues::q_u, 0.0), kGoodRock);
+       [](RockErrors& f) {
+         f.subgrade(0.0, 60.0);
+         f.add(criterion::kWeakRock, 60.0, 600.0, with(kGoodRock, &RockValues::q_u, 0.0),
+               kGoodRock);
        },
        253,
        "Torva ended prematurely due to runtime error number RUN00053",
@@ -546,11 +545,22 @@ TEST_F(RockErrors, InputsThatEndTheRun) {
         "Solution: Give the weak rock layer and the layers next to it a compressive strength "
         "greater than zero.",
         ""}},
+      {"vuggy limestone too strong for the numbers",
+       [](RockErrors& f) {
+         const RockValues huge{0.04, 1e308};
+         f.add(criterion::kVuggyLimestone, 0.0, 600.0, huge, huge);
+       },
+       250,
+       "Torva ended prematurely due to runtime error number RUN00050",
+       {"", "**** Runtime Error No. 50 ****", "",
+        "Problem: The soil modulus of node 1 in soil layer 1 (Vuggy Limestone) is not a number.",
+        "Solution: Check the soil properties of the layer; a required value may have been left "
+        "at zero.",
+        ""}},
       {"massive rock reaching the pile",
-       [](RockLayers& f) {
-         static_cast<RockErrors&>(f).subgrade(0.0, 240.0);
-         static_cast<RockErrors&>(f).add(criterion::kMassiveRock, 240.0, 600.0, kGoodRock,
-                                         kGoodRock);
+       [](RockErrors& f) {
+         f.subgrade(0.0, 240.0);
+         f.add(criterion::kMassiveRock, 240.0, 600.0, kGoodRock, kGoodRock);
        },
        248,
        "Torva ended prematurely due to runtime error number RUN00048",
