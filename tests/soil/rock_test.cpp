@@ -597,6 +597,11 @@ TEST_F(RockLayers, MassiveRockBelowThePileTipChangesNothing) {
   EXPECT_NO_THROW(PYCurveDriver(engine(), 1));
   EXPECT_EQ(engine().run.ErrorNumber, 0);
   EXPECT_EQ(nodes().Es[41], 1000.0 * 24.0);
+  // A printed curve asked for inside it cannot be computed either.
+  request_curves({300.0, 550.0});
+  EXPECT_THROW(PYOutputAtDepths(engine()), RunStopped);
+  EXPECT_EQ(engine().run.ErrorNumber, 248);
+  EXPECT_EQ(nodes().x[2], 12.0);  // the node positions are back
 }
 
 // ---- Layers below rock ---------------------------------------------------------------------
