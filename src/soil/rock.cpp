@@ -4,14 +4,13 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "report/line.h"
 #include "soil/soil_profile.h"
 
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 // Strength q_u below which a weak rock node on no interface is counted as of no strength, and
 // the node below the first one of a layer is rejected.

@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "model/single_precision.h"
 #include "soil/py_framework.h"
 
 namespace torva {
@@ -14,9 +15,9 @@ namespace torva {
 // ---- "WeakRock" ----------------------------------------------------------------------------
 
 // alpha_r = 1 - RQD / 150, with 1/150 in single precision.
-inline constexpr double kWeakRockRQDFactor = static_cast<double>(1.0f / 150.0f);
+inline constexpr double kWeakRockRQDFactor = single(1.0f / 150.0f);
 // y_A = (p_ur / (2 y_rm^0.25 K_ir))^1.333: the exponent is a single-precision 1.333, not 4/3.
-inline constexpr double kWeakRockYAExponent = static_cast<double>(1.333f);
+inline constexpr double kWeakRockYAExponent = single(1.333f);
 
 // A weak rock curve at one depth: the straight line K_ir y up to y_A (never above p_ur), then
 // (p_ur / 2) (y / y_rm)^0.25 up to p_ur, reached at 16 y_rm.
