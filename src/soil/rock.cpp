@@ -12,8 +12,7 @@ namespace torva {
 
 namespace {
 
-// Strength q_u below which a weak rock node on no interface is counted as of no strength, and
-// the node below the first one of a layer is rejected.
+// A weak rock strength below this at a node below the layer's first node is input error 16.
 constexpr double kNoRockStrength = 1e-10;
 
 // Unreasonable weak rock strengths: 100 and 1000 lb/in^2, 689.5 and 6895 kPa.

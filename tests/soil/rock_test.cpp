@@ -443,6 +443,28 @@ TEST_F(RockLayers, WarningSummaryTexts) {
   }
   // Layer 1 has nodes 1 to 20 (0 to 228 in), node 21 lies on the interface at 240 in.
   EXPECT_TRUE(contains_line(lines, "The following warning was reported 20 times"));
+
+  // The SI texts.
+  start_over();
+  use_units(kUnitsSI);
+  make_pile(40, 12.0, 0.6);
+  add_rock(criterion::kWeakRock, 0.0, 6.0, RockValues{10.0, 689.0, 350000.0, 20.0, 0.0002});
+  add_rock(criterion::kWeakRock, 6.0, 15.0, RockValues{10.0, 6900.0, 350000.0, 20.0, 0.0002});
+  assign_layers();
+  PYCurveDriver(engine(), 2);
+  ASSERT_EQ(engine().run.ErrorNumber, 0);
+  WarningSummary(engine());
+  const std::vector<std::string> si = report();
+  EXPECT_TRUE(contains_block(
+      si, {"", "**** Warning ****", "",
+           "An unreasonable input value for unconfined compressive strength has been ",
+           "specified for a soil defined using the weak rock criteria.  The input value",
+           "is less than  689.5 kPa.  You should check your input data for correctness.", ""}));
+  EXPECT_TRUE(contains_block(
+      si, {"", "**** Warning ****", "",
+           "An unreasonable input value for unconfined compressive strength has been",
+           "specified for a soil defined using the weak rock criteria.  The input value",
+           "is greater than 6895 kPa.  You should check your input data for correctness.", ""}));
 }
 
 // ---- Errors --------------------------------------------------------------------------------
