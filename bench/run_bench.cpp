@@ -56,6 +56,7 @@ BENCHMARK_CAPTURE(run_example, api_sand_500_increments, "api_sand.tp7", 500)
 BENCHMARK_CAPTURE(run_example, liquefied_sand_si_500_increments, "liquefied_sand_si.tp7", 500)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, loess_residual_si_500_increments, "loess_residual_si.tp7", 500)
+BENCHMARK_CAPTURE(run_example, rock_socket_si_500_increments, "rock_socket_si.tp7", 500)
     ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

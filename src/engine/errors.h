@@ -24,6 +24,7 @@ inline constexpr ErrorId kInputConcreteStrength{126, "INP00026"};
 inline constexpr ErrorId kInputFieldTestValue{132, "INP00032"};
 // Documented with the code of its stored number.
 inline constexpr ErrorId kInputLoessCycles{170, "INP00170"};
+inline constexpr ErrorId kInputWeakRockModulus{164, "INP00064"};
 inline constexpr ErrorId kInputMarker{173, "INP00073"};
 inline constexpr ErrorId kInputUnreadableValue{174, "INP00074"};
 inline constexpr ErrorId kInputEarlyEnd{175, "INP00075"};

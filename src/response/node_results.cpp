@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "response/fd_solver.h"
+#include "soil/criteria.h"
 
 namespace torva {
 
@@ -71,7 +72,9 @@ NodeResult node_results(Engine& engine, int i, const SectionPropertySource& sect
 
 double soil_reaction(const Engine& engine, int i) {
   const NodeTable& nodes = engine.nodes;
-  const double movement = engine.options.UseSoilMovement ? nodes.ysoil[i] : 0.0;
+  // A spring that ignores the soil movement pushes on the pile's own deflection.
+  const bool moves = engine.options.UseSoilMovement && spring_on_soil_movement(engine, i);
+  const double movement = moves ? nodes.ysoil[i] : 0.0;
   const double relative = nodes.y[i] - movement;
   const double p = -nodes.Es[i] * relative;
   if (std::isnan(p) && (nodes.y[i] == 0.0 || relative == 0.0)) return 0.0;

@@ -30,6 +30,16 @@ const CriterionEntry* criterion_of_layer(const Engine& engine, int layer) {
   return find_criterion(CriterionNameTable[code]);
 }
 
+bool spring_on_soil_movement(const Engine& engine, int node) {
+  const SoilLayers& soil = engine.soil;
+  for (int i = 1; i <= soil.count; ++i) {
+    if (soil.first_node[i] == 0 || node < soil.first_node[i] || node > soil.last_node[i]) continue;
+    const CriterionEntry* entry = criterion_of_layer(engine, i);
+    return entry == nullptr || entry->spring_on_soil_movement;
+  }
+  return true;
+}
+
 // No p-y criterion exists for frozen soil: leaving its nodes on the starting modulus would
 // report a solution that no soil data supports.
 void report_unavailable_criterion(Engine& engine, int layer) {

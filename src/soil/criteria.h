@@ -72,6 +72,9 @@ struct CriterionEntry {
   LayerRoutine curves = nullptr;  // output mode; null: a curve of no points is recorded
   PlotWords words{};
   CriterionErrors errors{};
+  // Under soil movement the spring acts on the deflection relative to the soil; false: on the
+  // pile's own deflection (the criterion ignores the movement and writes no soil force).
+  bool spring_on_soil_movement = true;
 };
 
 // Entry points of the criterion families, one source file each.
@@ -91,6 +94,12 @@ void loess_moduli(Engine& engine, const LayerCall& call);             // loess.c
 void loess_curves(Engine& engine, const LayerCall& call);
 void user_py_moduli(Engine& engine, const LayerCall& call);           // user_py.cpp
 void user_py_curves(Engine& engine, const LayerCall& call);
+void weak_rock_moduli(Engine& engine, const LayerCall& call);         // rock.cpp
+void weak_rock_curves(Engine& engine, const LayerCall& call);
+void vuggy_limestone_moduli(Engine& engine, const LayerCall& call);
+void vuggy_limestone_curves(Engine& engine, const LayerCall& call);
+void massive_rock_moduli(Engine& engine, const LayerCall& call);
+void massive_rock_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
 // A layer holding pile nodes whose criterion has no entry point yet ends the run, rather than
@@ -146,13 +155,18 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
     {"User p-y", criterion::kUserPY, Layering::kNeutral, user_py_moduli, user_py_curves,
      {.line7 = "user-input p-y curve", .line8 = "user-input p-y curve", .line8_k_width = 2},
      {.modulus_not_a_number = errors::kRunModulusNotANumber}},
-    {"WeakRock", criterion::kWeakRock, Layering::kWeakRock, nullptr, nullptr,
+    {"WeakRock", criterion::kWeakRock, Layering::kWeakRock, weak_rock_moduli, weak_rock_curves,
      {.line7 = "weak rock", .line8 = "weak rock"},
-     {}},
-    {"Vuggy LS", criterion::kVuggyLimestone, Layering::kEndsCorrection, nullptr, nullptr,
+     {.zero_strength = {116, "INP00016"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber}},
+    {"Vuggy LS", criterion::kVuggyLimestone, Layering::kEndsCorrection, vuggy_limestone_moduli,
+     vuggy_limestone_curves,
      {.line7 = "vuggy limestone", .line8 = "vuggy limestone rock"},
-     {}},
-    {"MassRock", criterion::kMassiveRock, Layering::kEndsCorrection, nullptr, nullptr,
+     {.zero_strength = {162, "INP00062"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber},
+     false},
+    {"MassRock", criterion::kMassiveRock, Layering::kEndsCorrection, massive_rock_moduli,
+     massive_rock_curves,
      {.line7 = "massive rock", .line8 = "massive rock"},
      {}},
     {"KS Loess", criterion::kLoess, Layering::kCorrected, loess_moduli, loess_curves,
@@ -176,5 +190,9 @@ const CriterionEntry* find_criterion(std::string_view short_name);
 
 // The row of the criterion that soil layer `layer` names; null for a code outside the table.
 const CriterionEntry* criterion_of_layer(const Engine& engine, int layer);
+
+// Whether the spring of pile node `node` acts on the node's deflection relative to the soil
+// movement (true unless the criterion of the node's layer ignores the movement).
+bool spring_on_soil_movement(const Engine& engine, int node);
 
 }  // namespace torva

@@ -154,21 +154,7 @@ const Outputs& outputs(const Example& example) {
 
 // ---- Reading the files back ---------------------------------------------------------------
 
-struct Node {
-  double x, y, M, V, p, EI;
-};
-
-// The Line 10 records of each load case.
-std::vector<std::vector<Node>> node_records(const std::vector<std::string>& plot) {
-  std::vector<std::vector<Node>> cases;
-  for (const PlotRecord& record : parse_plot_records(plot)) {
-    if (record.number() != 10 || record.values.size() != 6) continue;
-    if (record.description.rfind("Line 10(  1)", 0) == 0) cases.emplace_back();
-    const std::vector<double>& v = record.values;
-    if (!cases.empty()) cases.back().push_back(Node{v[0], v[1], v[2], v[3], v[4], v[5]});
-  }
-  return cases;
-}
+using Node = PlotNode;
 
 struct HeadValues {
   double V, y, M_max, V_max, S;

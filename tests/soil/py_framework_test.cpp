@@ -133,7 +133,7 @@ TEST_F(Layers, WeakRockCountsItselfBeforeMarkingItself) {
 }
 
 TEST_F(Layers, CriterionWithoutCurvesYetEndsTheRunInsteadOfKeepingTheStartingModulus) {
-  add_layer(criterion::kVuggyLimestone, 0.0, 600.0, kSubgrade);
+  add_layer(criterion::kCementedSilt, 0.0, 600.0, kSubgrade);
   assign_layers();
   EXPECT_THROW(PYCurveDriver(engine(), 0), RunStopped);
   EXPECT_EQ(engine().run.ErrorNumber, 256);

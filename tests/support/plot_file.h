@@ -51,6 +51,24 @@ inline std::vector<PlotRecord> parse_plot_records(const std::vector<std::string>
   return records;
 }
 
+// The six numbers of a Line 10 record: depth, deflection, moment, shear, soil reaction and
+// bending stiffness of a node.
+struct PlotNode {
+  double x, y, M, V, p, EI;
+};
+
+// The Line 10 records of each load case, in order.
+inline std::vector<std::vector<PlotNode>> node_records(const std::vector<std::string>& plot) {
+  std::vector<std::vector<PlotNode>> cases;
+  for (const PlotRecord& record : parse_plot_records(plot)) {
+    if (record.number() != 10 || record.values.size() != 6) continue;
+    if (record.description.rfind("Line 10(  1)", 0) == 0) cases.emplace_back();
+    const std::vector<double>& v = record.values;
+    if (!cases.empty()) cases.back().push_back(PlotNode{v[0], v[1], v[2], v[3], v[4], v[5]});
+  }
+  return cases;
+}
+
 // Whether the numbers of `line` fill the fields of `format` exactly as the edit descriptors
 // write them, followed by blanks up to `description_column` where the description begins.
 // `format` lists descriptors separated by commas, each In or Ew.d with an optional repeat

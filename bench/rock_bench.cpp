@@ -1,0 +1,78 @@
+// The rock criteria: one soil pass over a 501-node pile in a layer of weak rock or of vuggy
+// limestone, counted in p-y evaluations (one per node) per second.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "bench_engine.h"
+#include "pile/pile_model.h"
+#include "soil/py_framework.h"
+
+namespace {
+
+using namespace torva;
+
+constexpr double kLength = 1200.0;  // in
+constexpr double kWidth = 36.0;     // in
+
+// A 500-increment shaft of constant width in one rock layer, deflected from 0.05 in at the
+// head to nothing at the tip (the weak rock curve from its initial line to p_ur).
+std::unique_ptr<Engine> make_rock_engine(int code) {
+  auto engine = torva::bench::make_bench_engine("torva-rock-bench");
+  engine->options.NumIncrements = 500;
+  Sections& sections = engine->sections;
+  sections.count = 1;
+  sections.point_count = 2;
+  sections.pile_length = kLength;
+  sections.table[0].type = kDrilledShaft;
+  sections.table[0].bottom = kLength;
+  sections.points[0] = SectionPoint{0.0, kWidth, 1.0, 1.0, 1.0, 0.0};
+  sections.points[1] = SectionPoint{kLength, kWidth, 1.0, 1.0, 1.0, 0.0};
+
+  NodeTable& nodes = engine->nodes;
+  nodes.N = 501;
+  nodes.h = kLength / 500;
+  for (int i = 1; i <= nodes.N; ++i) {
+    nodes.x[i] = nodes.z[i] = (i - 1) * nodes.h;
+    nodes.section[i] = 1;
+    nodes.y[i] = 0.05 * (1.0 - (i - 1) / 500.0);
+  }
+
+  // Weak rock: q_u 500 to 800 psi, E_ir 50000 to 80000 psi, RQD 40 %, k_rm 0.0002; vuggy
+  // limestone: q_u 1500 to 2000 psi. 0.04 pci throughout.
+  SoilLayers& soil = engine->soil;
+  SoilProfile& profile = engine->profile;
+  soil.count = 1;
+  soil.i_SoilLayer_py_Type[1] = code;
+  soil.XLayerTop[1] = 0.0;
+  soil.XLayerBottom[1] = 1500.0;
+  soil.k_top[1] = 50000.0;
+  soil.k_bottom[1] = 80000.0;
+  profile.row_count = 2;
+  const bool weak = code == criterion::kWeakRock;
+  for (const int row : {1, 2}) {
+    profile.XProfile[row] = profile.gamma_depth[row] = row == 1 ? 0.0 : 1500.0;
+    profile.gamma[row] = 0.04;
+    profile.c[row] = (weak ? 500.0 : 1500.0) * (row == 1 ? 1.0 : 1.6);
+    profile.RQD[row] = 40.0;
+    profile.eps50[row] = 0.0002;
+  }
+  Assign_Nodes_To_Layers(*engine);
+  return engine;
+}
+
+void rock_py_pass_501_nodes(benchmark::State& state, int code) {
+  auto engine = make_rock_engine(code);
+  for (auto _ : state) {
+    PYCurveDriver(*engine, 2, PYDispatch::kIteration);
+    benchmark::DoNotOptimize(engine->nodes.Es[1]);
+  }
+  if (engine->run.ErrorNumber != 0) state.SkipWithError("the soil pass ended with an error");
+  state.SetItemsProcessed(state.iterations() * engine->nodes.N);
+}
+BENCHMARK_CAPTURE(rock_py_pass_501_nodes, weak_rock, criterion::kWeakRock)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rock_py_pass_501_nodes, vuggy_limestone, criterion::kVuggyLimestone)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
