@@ -8,6 +8,7 @@
 #include "pile/pile_views.h"
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
+#include "response/lrfd.h"
 #include "response/results.h"
 #include "soil/py_framework.h"
 
@@ -72,17 +73,23 @@ void analyse_sections(Engine& engine) {
   }
 }
 
-// Pile-head conditions of load case j: the two values by load type and the axial thrust.
+// Pile-head conditions of load case j: the two values by load type and the axial thrust, or
+// the factored shear, moment and thrust of LRFD combination j.
 void set_head_conditions(Engine& engine, int j) {
-  const LoadCase& c = engine.loading.cases[j];
-  engine.solver.head = HeadCondition{c.load_type, c.condition1, c.condition2, c.axial_thrust};
+  if (engine.options.UseLRFD) {
+    engine.solver.head = combination_head_condition(engine, j);
+  } else {
+    const LoadCase& c = engine.loading.cases[j];
+    engine.solver.head = HeadCondition{c.load_type, c.condition1, c.condition2, c.axial_thrust};
+  }
   engine.solver.V_tip = 0.0;
 }
 
-void prepare_load_case_nodes(Engine& engine) {
+void prepare_load_case_nodes(Engine& engine, int j) {
   build_nodes(engine);
   assign_nodes_to_sections(engine);
   Assign_Nodes_To_Layers(engine);
+  if (engine.options.UseLRFD) load_nodes_for_combination(engine, j, true);
   if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
   clear_warning_counts(engine);
   engine.nodes.clear_deflections();
@@ -92,7 +99,7 @@ void prepare_load_case_nodes(Engine& engine) {
 void solve_load_case(Engine& engine, int j, int py_request) {
   RunControl& run = engine.run;
   run.current_load_case = j;
-  prepare_load_case_nodes(engine);
+  prepare_load_case_nodes(engine, j);
   run.message.put(Line().a("Computing lateral response of pile for load number ").i0(j));
   PYCurveDriver(engine, 0);
   set_head_conditions(engine, j);
@@ -134,6 +141,8 @@ void full_analysis(Engine& engine) {
   const int py_request = engine.options.py_output_request;
   engine.options.py_output_request = 0;
 
+  // LRFD runs solve their combinations as the load cases.
+  if (engine.options.UseLRFD) engine.loading.count = engine.lrfd.combination_count;
   for (int j = 1; j <= engine.loading.count; ++j) solve_load_case(engine, j, py_request);
 
   report_pile_response_summary(engine);
@@ -141,11 +150,17 @@ void full_analysis(Engine& engine) {
   run.message.blank();
   PlotLine16None(run.plot);
   PlotLine18None(run.plot);
+  if (engine.options.UseLRFD) keep_lrfd_failure_warning(engine);
 }
 
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
+  // The LRFD block of the input echo, which works out the factored loads before the
+  // conversion and the section analysis.
+  if (engine.options.UseLRFD && engine.options.i_Analysis_Type != kBendingPropertiesOnly) {
+    write_lrfd_echo(engine);
+  }
   if (engine.options.IUNITS == kUnitsUS) {
     convert_input_units_us(engine);
   } else {

@@ -34,7 +34,7 @@ const std::string kFactors =
 
 TEST(Lrfd, StoresCombinationsAndGroups) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(lrfd_file(kTwoGroups + kFactors)), 0);
+  ASSERT_TRUE(InputAccepted(folder.run(lrfd_file(kTwoGroups + kFactors))));
   const LrfdInput& lrfd = folder.engine().lrfd;
   ASSERT_EQ(lrfd.combination_count, 2);
   const LrfdCombination& strength = lrfd.combinations[1];
@@ -71,7 +71,8 @@ TEST(Lrfd, GroupTakesOneHundredPoints) {
     points += std::to_string(k) + " " + std::to_string(6 * (k - 1)) + " 10\n";
   }
   RunFolder folder;
-  ASSERT_EQ(folder.run(lrfd_file("LRFD LOADS\n1\n1 3 500 0 0 100\n" + points + kFactors)), 0);
+  ASSERT_TRUE(
+      InputAccepted(folder.run(lrfd_file("LRFD LOADS\n1\n1 3 500 0 0 100\n" + points + kFactors))));
   const DistributedLoadProfile& profile = folder.engine().lrfd.groups[1].distributed;
   ASSERT_EQ(profile.count, 100);
   EXPECT_EQ(profile.depth[100], 594.0);
