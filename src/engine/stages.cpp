@@ -156,9 +156,10 @@ void full_analysis(Engine& engine) {
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
-  // The LRFD block of the input echo, which works out the factored loads before the
-  // conversion and the section analysis.
-  if (engine.options.UseLRFD && engine.options.i_Analysis_Type != kBendingPropertiesOnly) {
+  // The LRFD block of the input echo works out the factored loads before the conversion and
+  // the section analysis; written here when the echo has not written it.
+  if (engine.options.UseLRFD && engine.options.i_Analysis_Type != kBendingPropertiesOnly &&
+      !engine.lrfd_loads.computed) {
     write_lrfd_echo(engine);
   }
   if (engine.options.IUNITS == kUnitsUS) {
