@@ -2,6 +2,8 @@
 // LRFD performance with its verdicts, counts and warning.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -162,24 +164,24 @@ class LrfdTable : public ResultsFixture {
     return found;
   }
 
-  // Section of a node at x; the tests set the section bottoms.
+  // The section of a node at x: the first whose bottom is at or below it, so that a node on a
+  // boundary belongs to the upper section.
   int section_of(double x) const {
-    for (int s = 1; s <= engine_sections(); ++s) {
+    for (int s = 1; s <= section_count_; ++s) {
       if (x <= bottoms_[static_cast<std::size_t>(s - 1)]) return s;
     }
-    return engine_sections();
+    return section_count_;
   }
-  int engine_sections() const { return folder_engine_sections_; }
 
+  // Sections stacked from the head down, each given by its type and bottom depth (in).
   void define_sections(std::initializer_list<std::pair<int, double>> type_and_bottom) {
-    int s = 0;
+    section_count_ = 0;
     for (const auto& [type, bottom] : type_and_bottom) {
-      engine().sections.table[static_cast<std::size_t>(s)].type = type;
-      bottoms_[static_cast<std::size_t>(s)] = bottom;
-      ++s;
+      engine().sections.table[static_cast<std::size_t>(section_count_)].type = type;
+      bottoms_[static_cast<std::size_t>(section_count_)] = bottom;
+      ++section_count_;
     }
-    engine().sections.count = s;
-    folder_engine_sections_ = s;
+    engine().sections.count = section_count_;
   }
 
   static double field(const std::string& row, std::size_t from, std::size_t width) {
@@ -187,7 +189,7 @@ class LrfdTable : public ResultsFixture {
   }
 
   std::array<double, kMaxSections> bottoms_{};
-  int folder_engine_sections_ = 1;
+  int section_count_ = 1;
 };
 
 // Where the fields of a row begin (0-based): the factor at 14, the capacity at 30, the moment

@@ -23,11 +23,10 @@ int count_lines_starting(const std::vector<std::string>& lines, const std::strin
   return count;
 }
 
-// The rows of the table that follows the first line equal to `head`, after its rule.
-std::vector<std::string> rows_after(const std::vector<std::string>& lines, const std::string& rule,
-                                    std::size_t from = 0) {
+// The lines after the first line equal to `rule`, up to the next empty line.
+std::vector<std::string> rows_after(const std::vector<std::string>& lines, const std::string& rule) {
   std::vector<std::string> rows;
-  std::size_t k = from;
+  std::size_t k = 0;
   while (k < lines.size() && lines[k] != rule) ++k;
   for (++k; k < lines.size() && !lines[k].empty(); ++k) rows.push_back(lines[k]);
   return rows;
