@@ -8,6 +8,7 @@
 #include "pile/pile_views.h"
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
+#include "response/lrfd.h"
 #include "response/results.h"
 #include "soil/py_framework.h"
 
@@ -72,10 +73,15 @@ void analyse_sections(Engine& engine) {
   }
 }
 
-// Pile-head conditions of load case j: the two values by load type and the axial thrust.
+// Pile-head conditions of load case j: the two values by load type and the axial thrust, or
+// the factored shear, moment and thrust of LRFD combination j.
 void set_head_conditions(Engine& engine, int j) {
-  const LoadCase& c = engine.loading.cases[j];
-  engine.solver.head = HeadCondition{c.load_type, c.condition1, c.condition2, c.axial_thrust};
+  if (engine.options.UseLRFD) {
+    engine.solver.head = combination_head_condition(engine, j);
+  } else {
+    const LoadCase& c = engine.loading.cases[j];
+    engine.solver.head = HeadCondition{c.load_type, c.condition1, c.condition2, c.axial_thrust};
+  }
   engine.solver.V_tip = 0.0;
 }
 
@@ -87,6 +93,7 @@ void prepare_load_case_nodes(Engine& engine, int j) {
   engine.run.message.put(Line().a("Computing lateral response of pile for load number ").i0(j));
   clear_warning_counts(engine);
   engine.nodes.clear_deflections();
+  if (engine.options.UseLRFD) load_nodes_for_combination(engine, j, true);
   set_starting_soil_moduli(engine);
 }
 
@@ -134,6 +141,8 @@ void full_analysis(Engine& engine) {
   const int py_request = engine.options.py_output_request;
   engine.options.py_output_request = 0;
 
+  // LRFD runs solve their combinations as the load cases.
+  if (engine.options.UseLRFD) engine.loading.count = engine.lrfd.combination_count;
   for (int j = 1; j <= engine.loading.count; ++j) solve_load_case(engine, j, py_request);
 
   report_pile_response_summary(engine);
@@ -141,6 +150,7 @@ void full_analysis(Engine& engine) {
   run.message.blank();
   PlotLine16None(run.plot);
   PlotLine18None(run.plot);
+  if (engine.options.UseLRFD) keep_lrfd_failure_warning(engine);
 }
 
 // An analysis the input asks for and this version cannot make yet ends the run, instead of
@@ -151,7 +161,6 @@ void reject_unavailable_analyses(Engine& engine) {
   const std::pair<bool, const char*> requests[] = {
       {options.i_Analysis_Type == kBendingPropertiesOnly,
        "bending properties only (ComputeEIOnly YES)"},
-      {full && options.UseLRFD, "LRFD load combinations (UseLRFD YES)"},
       {full && options.ComputeKmatrix, "the pile-head stiffness matrix (ComputeKmatrix YES)"},
       {full && options.ComputePushover, "the pushover analysis (ComputePushover YES)"},
       {full && options.ComputePileBuckling, "the buckling analysis (ComputePileBuckling YES)"},
@@ -168,6 +177,12 @@ void reject_unavailable_analyses(Engine& engine) {
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
+  // The LRFD block of the input echo works out the factored loads before the conversion and
+  // the section analysis; written here when the echo has not written it.
+  if (engine.options.UseLRFD && engine.options.i_Analysis_Type != kBendingPropertiesOnly &&
+      !engine.lrfd_loads.computed) {
+    write_lrfd_echo(engine);
+  }
   if (engine.options.IUNITS == kUnitsUS) {
     convert_input_units_us(engine);
   } else {

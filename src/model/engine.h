@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/loading.h"
+#include "model/lrfd.h"
 #include "model/moment_curvature.h"
 #include "model/nodes.h"
 #include "model/options.h"
@@ -31,6 +32,7 @@ struct Engine {
   PileInclination inclination;     // ground slope and pile batter
   PileHeadLoading loading;         // pile-head load cases and their distributed load
   LrfdInput lrfd;                  // LRFD combinations and unfactored loading groups
+  LrfdLoads lrfd_loads;            // factored loads and distributed loads by load type
   ThrustList thrusts;              // axial thrusts of the section analysis
   PYState py;                      // layered-soil correction and mode of the p-y criteria
   NodeTable nodes;                 // the pile nodes of the current solution

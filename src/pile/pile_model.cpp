@@ -200,7 +200,7 @@ void soil_movement_at_nodes(Engine& engine) {
     nodes.ysoil[i] = soil_movement_at(engine.soil_movement, nodes.x[i]);
 }
 
-double tributary_load(const DistributedLoadProfile& profile, double x, double h, double L) {
+double tributary_integral(const DistributedLoadProfile& profile, double x, double h, double L) {
   const int n = profile.count;
   const double a = std::max(0.0, x - h / 2.0);
   const double b = std::min(L, x + h / 2.0);
@@ -216,12 +216,24 @@ double tributary_load(const DistributedLoadProfile& profile, double x, double h,
     const double q_to = linear_in_segment(profile.depth, profile.load, k, to);
     integral += (q_from + q_to) / 2.0 * (to - from);
   }
-  const double length = (x == 0.0 || x == L) ? h / 2.0 : h;
-  return integral / length;
+  return integral;
+}
+
+double tributary_length(double x, double h, double L) {
+  return (x == 0.0 || x == L) ? h / 2.0 : h;
+}
+
+double tributary_load(const DistributedLoadProfile& profile, double x, double h, double L) {
+  return tributary_integral(profile, x, h, L) / tributary_length(x, h, L);
 }
 
 double distributed_load_at(const Engine& engine, double x) {
   return tributary_load(engine.loading.distributed, x, engine.nodes.h, engine.sections.pile_length);
+}
+
+double node_distributed_load(const Engine& engine, int i) {
+  if (engine.options.UseLRFD) return engine.lrfd_loads.applied[i];
+  return distributed_load_at(engine, engine.nodes.x[i]);
 }
 
 void set_starting_soil_moduli(Engine& engine) {

@@ -45,6 +45,15 @@ double distributed_load_at(const Engine& engine, double x);
 // step) and zero outside them.
 double tributary_load(const DistributedLoadProfile& profile, double x, double h, double L);
 
+// The two parts of tributary_load: the integral of the profile over the node's interval, and
+// the length it is divided by (h/2 at the head and at the tip, h elsewhere).
+double tributary_integral(const DistributedLoadProfile& profile, double x, double h, double L);
+double tributary_length(double x, double h, double L);
+
+// The distributed lateral load on node i as it loads the pile now: the factored load of the
+// combination being solved in LRFD runs, else the tributary load of the load cases' profile.
+double node_distributed_load(const Engine& engine, int i);
+
 // Vertical depth of the pile tip below the pile head: the pile length times the cosine of the
 // batter, the depth build_nodes gives the last node.
 double pile_tip_depth(const Engine& engine);

@@ -5,6 +5,7 @@
 #include "report/fields.h"
 #include "report/line.h"
 #include "report/plot_records.h"
+#include "response/lrfd.h"
 #include "response/results.h"
 #include "response/results_report.h"
 
@@ -127,6 +128,7 @@ void report_pile_response_summary(Engine& engine) {
       "-------------  -------------");
   const LoadCaseResults& results = engine.results;
   for (int j = 1; j <= kept; ++j) write_row(engine, j, results.cases[j]);
+  if (engine.options.UseLRFD) write_lrfd_performance_table(engine);
 
   const bool si = !us_customary(engine);
   for (int j = 1; j <= kept; ++j) {

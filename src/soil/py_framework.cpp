@@ -355,7 +355,7 @@ void set_node_modulus(Engine& engine, const Station& station, double Es) {
   const int n = station.index;
   nodes.Es[n] = Es;
   if (engine.options.UseSoilMovement) {
-    nodes.W[n] = nodes.ysoil[n] * Es + distributed_load_at(engine, nodes.x[n]);
+    nodes.W[n] = nodes.ysoil[n] * Es + node_distributed_load(engine, n);
   }
 }
 

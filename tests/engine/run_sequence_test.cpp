@@ -271,7 +271,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UnavailableAnalysis{"ei_only", "ComputeEIOnly YES",
                             "bending properties only (ComputeEIOnly YES)"},
-        UnavailableAnalysis{"lrfd", "UseLRFD YES", "LRFD load combinations (UseLRFD YES)"},
         UnavailableAnalysis{"stiffness", "ComputeKmatrix YES",
                             "the pile-head stiffness matrix (ComputeKmatrix YES)"},
         UnavailableAnalysis{"pushover", "ComputePushover YES",

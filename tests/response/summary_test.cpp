@@ -175,8 +175,10 @@ TEST_F(Summary, LRFDRunsPrintTheFactoredLoadsAsTypeOneWithoutDefinitions) {
   engine().lrfd.combination_count = 1;
   engine().loading.count = 0;
   load_case(1, 1, 12000.0, 300000.0, 50000.0);
-  const std::vector<std::string> lines = summary();
-  ASSERT_EQ(lines.size(), 13u);
+  std::vector<std::string> lines = summary();
+  ASSERT_GT(lines.size(), 13u);
+  EXPECT_EQ(lines[15], std::string(80, '-'));  // the LRFD performance table follows the rows
+  lines.resize(13);
   EXPECT_EQ(tail(lines, 7),
             (std::vector<std::string>{
                 "                                                                              "
