@@ -6,6 +6,7 @@
 #include "input/unit_conversion.h"
 #include "pile/pile_model.h"
 #include "pile/pile_views.h"
+#include "report/input_echo.h"
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
 #include "response/results.h"
@@ -125,7 +126,6 @@ void solve_load_case(Engine& engine, int j, int py_request) {
 
 void full_analysis(Engine& engine) {
   RunControl& run = engine.run;
-  set_layer_tops(engine.soil);
   PlotLine2(run.plot, section_count(engine));
   analyse_sections(engine);
 
@@ -146,6 +146,7 @@ void full_analysis(Engine& engine) {
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
+  WriteInputEcho(engine);  // also makes the soil layers contiguous
   if (engine.options.IUNITS == kUnitsUS) {
     convert_input_units_us(engine);
   } else {

@@ -728,21 +728,13 @@ void stack_section(Sections& sections, int number) {
   }
 }
 
-[[noreturn]] void too_many_sections(Engine& engine, int count) {
-  Line text;
-  text.a("The number of points to define the pile properties is 2 to 40, not the input value of ")
-      .i(2LL * count, 10);
-  write_both(engine, {"", "**** Input Data Error No. 17 ****", "", text.str(), ""});
-  stop_run(engine, errors::kInputTooManySections);
-}
-
 }  // namespace
 
 void read_sections(Engine& engine) {
   Sections& sections = engine.sections;
   int count = sections.count;
   read_record(engine, "the number of pile sections", {&count});
-  if (count > kMaxSections) too_many_sections(engine, count);
+  if (count > kMaxSections) section_point_count_error(engine, 2LL * count);
   sections.count = count;
   // A count below 1 is kept as read for the check of the section points that follows the
   // input; only its double must stay within an int.
