@@ -85,6 +85,61 @@ TEST(EchoBlocks, SectionTypesShowTheirOwnLines) {
                                         "    10.2250000"));
 }
 
+TEST(EchoBlocks, ConcreteAndPrestressedSectionsShowTheirTypeAndDimensions) {
+  const std::string automatic = "Autoposition strands\n1\n3\n12\n350000\n0.2\n3\n0\n";
+  const std::string square = "Autoposition strands\n1\n3\n12\n400000\n0.2\n3\n1\n";
+  const std::string manual =
+      "Manually-positioned strands\n2\n3\n300000\n0.15\n1 2 0 8\n2 4 6.93 -4\n3 2 -6.93 -4\n";
+  const std::string c = kConcreteUS;
+  const std::string sections = "SECTIONS\n9\n"
+                               "1\n0\n10\n24\n18\n" + c + "No rebar\n" +
+                               "2\n1\n10\n36\n" + c + "No rebar\n" +
+                               "3\n2\n10\n48\n0.75\n36000\n29000000\n" + c + "No rebar\n" +
+                               "4\n5\n10\n24\n" + c + automatic +
+                               "5\n6\n10\n24\n12\n" + c + automatic +
+                               "6\n7\n10\n18\n0.75\n" + c + square +
+                               "7\n8\n10\n18\n8\n0.75\n" + c + square +
+                               "8\n9\n10\n24\n" + c + manual +
+                               "9\n10\n10\n24\n10\n" + c + manual;
+  RunFolder folder;
+  ASSERT_TRUE(InputAccepted(folder.run(input_file({.ei_only = true, .pile = false}, sections))));
+  const auto report = folder.report();
+  const std::string length = at56("   Section Length  ", "    10.00000 ft");
+  auto dimension = [](const std::string& label, const std::string& value) {
+    return at56(label, value + " in");
+  };
+  const std::vector<std::vector<std::string>> expected = {
+      {at56("   Section Type ", "Rectangular Concrete Pile"), length, ""},
+      {at56("   Section Type ", "Drilled Shaft (Bored Pile)"), length,
+       dimension("   Section Diameter", "    36.00000")},
+      {"   Section Type = Drilled Shaft with Permanent Casing  ", length,
+       dimension("   Section Diameter", "    48.00000")},
+      {"   Section Type = Circular Solid Prestressed Pile    ", length,
+       dimension("   Pile Diameter   ", "    24.00000")},
+      {"   Section Type = Circular Hollow Prestressed Pile    ", length,
+       dimension("   Pile Diameter   ", "    24.00000"),
+       dimension("   Void Diameter   ", "    12.00000")},
+      {"   Section Type = Square Solid Prestressed Pile     ", length,
+       dimension("   Pile Width      ", "    18.00000"),
+       dimension("   Corner Chamfer  ", "     0.75000")},
+      {"   Section Type = Square Hollow Prestressed Pile     ", length,
+       dimension("   Pile Width      ", "    18.00000"),
+       dimension("   Void Diameter   ", "     8.00000"),
+       dimension("   Corner Chamfer  ", "     0.75000")},
+      {"   Section Type = Octagonal Solid Prestressed Pile    ", length,
+       dimension("   Pile Width      ", "    24.00000"), ""},
+      {"   Section Type = Octagonal Hollow Prestressed Pile   ", length,
+       dimension("   Pile Width      ", "    24.00000"),
+       dimension("   Void Diameter   ", "    10.00000")},
+  };
+  for (std::size_t n = 0; n < expected.size(); ++n) {
+    SCOPED_TRACE("section " + std::to_string(n + 1));
+    std::vector<std::string> block = {"Pile Section No. " + std::to_string(n + 1) + ":", ""};
+    block.insert(block.end(), expected[n].begin(), expected[n].end());
+    EXPECT_TRUE(contains_block(report, block));
+  }
+}
+
 TEST(EchoBlocks, CriteriaShowTheirFieldTestsCurvesAndDefaultNotes) {
   const std::string soil =
       "SOIL LAYERS\n5\n"
