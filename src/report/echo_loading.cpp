@@ -24,7 +24,8 @@ void loading_type(Engine& engine) {
   heading(report, "Loading Type", 34);
   report.put("Cyclic loading criteria were used for computation of p-y curves for all analyses.");
   report.blank();
-  const Line cycles = Line().a("Number of cycles of loading = ").i0(whole_cycles(options.NumCycles));
+  const Line cycles =
+      Line().a("Number of cycles of loading = ").i0(whole_cycles(options.NumCycles));
   report.put(cycles);
   if (options.NumCycles >= kMinCycles && options.NumCycles <= kMaxCycles) return;
   input_error(engine, errors::kInputNumberOfCycles,
@@ -41,10 +42,8 @@ void distributed_load(Engine& engine) {
   TextFile& report = engine.run.report;
   const UnitLabels& labels = engine.run.labels;
   heading(report, "Distributed Lateral Loading", 27);
-  report.put(Line()
-                 .a("Distributed lateral load intensity defined using ")
-                 .i0(profile.count)
-                 .a(" points"));
+  report.put(
+      Line().a("Distributed lateral load intensity defined using ").i0(profile.count).a(" points"));
   report.blank();
   report.put("Point           Depth X            Dist. Load");
   report.put(Line().a(" No.").tab(20).a(labels.length).tab(38).a(labels.force_per_length));
@@ -75,19 +74,22 @@ void load_cases(Engine& engine) {
   heading(report, "Pile-head Loading and Pile-head Fixity Conditions", 15);
   report.put(Line().a("Number of loads specified = ").i0(loading.count));
   report.blank();
-  report.put("Load    Load         Condition               Condition            Axial Thrust"
-             "            Compute");
+  report.put(
+      "Load    Load         Condition               Condition            Axial Thrust"
+      "            Compute");
   report.put(Line()
                  .a(" No.    Type             1                       2                 Force, ")
                  .a(labels.force)
                  .tab(84)
                  .a("Top y vs. Pile Length"));
-  report.put("-----   ----   --------------------   -----------------------   ----------------"
-             "   ---------------------");
+  report.put(
+      "-----   ----   --------------------   -----------------------   ----------------"
+      "   ---------------------");
   const std::string second_units[] = {labels.moment, "radians", labels.moment + "/radian"};
   for (int j = 1; j <= std::min(loading.count, kMaxLoadCases); ++j) {
     const LoadCase& c = loading.cases[j];
-    if (c.load_type < load_type::kShearMoment || c.load_type > load_type::kDeflectionSlope) continue;
+    if (c.load_type < load_type::kShearMoment || c.load_type > load_type::kDeflectionSlope)
+      continue;
     const Condition& condition = kConditions[c.load_type - 1];
     Line row;
     row.i(j, 4).a(condition.first);
@@ -139,8 +141,8 @@ void tip_shear(Engine& engine) {
   }
   // The curve starts at no displacement and the displacements ascend.
   for (int k = 1; k <= count; ++k) {
-    const bool bad = k == 1 ? curve.deflection[1] != 0.0
-                            : !(curve.deflection[k - 1] < curve.deflection[k]);
+    const bool bad =
+        k == 1 ? curve.deflection[1] != 0.0 : !(curve.deflection[k - 1] < curve.deflection[k]);
     if (!bad) continue;
     input_error(
         engine, errors::kInputTipShearCurve,
@@ -203,9 +205,12 @@ void output_depths(Engine& engine) {
                  .a(" depths."));
   report.put("(Note that these curves are independent from the curves used at nodal point depths)");
   report.blank();
-  report.put("Depth      Depth Below Pile Head      Depth Below Ground Surface      Number of Specified");
-  report.put(Line().a(" No.").tab(22).a(labels.depth).tab(49).a(labels.depth).tab(76).a("y-Values"));
-  report.put("-----      ---------------------      --------------------------      -------------------");
+  report.put(
+      "Depth      Depth Below Pile Head      Depth Below Ground Surface      Number of Specified");
+  report.put(
+      Line().a(" No.").tab(22).a(labels.depth).tab(49).a(labels.depth).tab(76).a("y-Values"));
+  report.put(
+      "-----      ---------------------      --------------------------      -------------------");
   for (int k = 0; k < kept; ++k) {
     const OutputDepth& record = control.output_depths[static_cast<std::size_t>(k)];
     report.put(Line()
@@ -215,11 +220,8 @@ void output_depths(Engine& engine) {
                    .i(record.deflection_count, 27));
   }
   report.blank();
-  report.put(Line()
-                 .a("Depth of ground surface below top of pile = ")
-                 .f(XS, 10, 2)
-                 .a(" ")
-                 .a(labels.depth));
+  report.put(
+      Line().a("Depth of ground surface below top of pile = ").f(XS, 10, 2).a(" ").a(labels.depth));
   report.put("If number of specifed y-values is 0 then 17 default y-values are used for output");
   report.blank();
   for (int k = 0; k < kept; ++k) {

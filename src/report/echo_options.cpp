@@ -186,7 +186,8 @@ void pushover_control(Engine& engine) {
   report.put(fixity);
   if (push.distribution > 1) {
     report.blank();
-    report.put(Line().a("  Number of user-defined pushover displacement values = ").i0(push.points));
+    report.put(
+        Line().a("  Number of user-defined pushover displacement values = ").i0(push.points));
     report.blank();
     report.put("     Point          Displacement");
     report.put(Line().a("      No.").tab(26).a(length));
@@ -225,7 +226,8 @@ void buckling_control(Engine& engine) {
   if (b.fixity < 0 || b.fixity > 2) return;
   report.put(std::string("Pile-head fixity condition for pile buckling analysis = ") +
              kFixity[b.fixity]);
-  report.put(Line().a("Number of axial loads for buckling analysis           = ").i0(b.axial_loads));
+  report.put(
+      Line().a("Number of axial loads for buckling analysis           = ").i0(b.axial_loads));
   value_line("Pile-head shear force for buckling analysis           = ", b.shear, labels.force);
   switch (b.fixity) {
     case 0:
@@ -236,8 +238,8 @@ void buckling_control(Engine& engine) {
       value_line("Pile-head slope for buckling analysis                 = ", b.slope, "radians");
       break;
     default:
-      value_line("Pile-head rotational stiffness for buckling analysis  = ",
-                 b.rotational_stiffness, labels.moment + "/radian");
+      value_line("Pile-head rotational stiffness for buckling analysis  = ", b.rotational_stiffness,
+                 labels.moment + "/radian");
       break;
   }
   value_line("Maximum compression load for buckling analysis        = ", b.max_compression,

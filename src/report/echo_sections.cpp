@@ -38,10 +38,12 @@ void put_type(TextFile& report, std::string_view text) {
 void put_type_line(TextFile& report, const PileSection& s) {
   switch (s.type) {
     case kRectangularConcrete:
-      report.put(Line().a("   Section Type ").tab(kLabelEqualsColumn).a("= Rectangular Concrete Pile"));
+      report.put(
+          Line().a("   Section Type ").tab(kLabelEqualsColumn).a("= Rectangular Concrete Pile"));
       break;
     case kDrilledShaft:
-      report.put(Line().a("   Section Type ").tab(kLabelEqualsColumn).a("= Drilled Shaft (Bored Pile)"));
+      report.put(
+          Line().a("   Section Type ").tab(kLabelEqualsColumn).a("= Drilled Shaft (Bored Pile)"));
       break;
     case kCasedShaft:
       report.put("   Section Type = Drilled Shaft with Permanent Casing  ");
@@ -90,9 +92,9 @@ void put_type_line(TextFile& report, const PileSection& s) {
 }
 
 void put_shape_line(TextFile& report, int shape) {
-  constexpr const char* kShapes[] = {"=     Rectangular",   "=        Circular",
-                                     "=   Circular Pipe",   "=   Strong H-Pile",
-                                     "=     Weak H-Pile",   "= Embedded Circular Pole"};
+  constexpr const char* kShapes[] = {"=     Rectangular", "=        Circular",
+                                     "=   Circular Pipe", "=   Strong H-Pile",
+                                     "=     Weak H-Pile", "= Embedded Circular Pole"};
   Line line = Line().a("   Cross-sectional Shape").tab(kLabelEqualsColumn);
   if (shape >= kShapeRectangular && shape <= kShapeEmbeddedPole) line.a(kShapes[shape - 1]);
   report.put(line);
@@ -124,8 +126,8 @@ void put_elastic(TextFile& report, const PileSection& s, const SectionUnits& uni
     inertia("   Moment of Inertia", e.top_inertia);
     modulus();
     if (plastic) {
-      report.put(LabelledValue("   Plastic Moment Capacity    ", e.top_plastic_moment,
-                               units.moment));
+      report.put(
+          LabelledValue("   Plastic Moment Capacity    ", e.top_plastic_moment, units.moment));
     }
     return;
   }
@@ -142,7 +144,8 @@ void put_elastic(TextFile& report, const PileSection& s, const SectionUnits& uni
   area("   Bottom Area", e.bottom_area);
   inertia("   Moment of Inertia at Top", e.top_inertia);
   inertia("   Moment of Inertia at Bottom", e.bottom_inertia);
-  if (s.shape == kShapeEmbeddedPole) put_dimension(report, "   Drilled Hole Diameter", s.diameter, units);
+  if (s.shape == kShapeEmbeddedPole)
+    put_dimension(report, "   Drilled Hole Diameter", s.diameter, units);
   modulus();
   if (plastic) {
     report.put(LabelledValue("   Top Plastic Moment Capacity", e.top_plastic_moment, units.moment));
@@ -162,8 +165,8 @@ void put_moment_curves(TextFile& report, const PileSection& s, const SectionUnit
   for (int j = 1; j <= curves; ++j) {
     const MomentCurve& curve = s.curves[static_cast<std::size_t>(j - 1)];
     report.blank();
-    report.put(LabelledValue("   Axial Thrust (" + std::to_string(j) + ")", curve.thrust,
-                             units.force));
+    report.put(
+        LabelledValue("   Axial Thrust (" + std::to_string(j) + ")", curve.thrust, units.force));
     const std::string count_label =
         (s.points_moment_curvature ? "   Number of Moment-vs.-Curvature Points on Curve "
                                    : "   Number of Moment-vs.-EI Points on Curve ") +
@@ -172,8 +175,14 @@ void put_moment_curves(TextFile& report, const PileSection& s, const SectionUnit
     report.blank();
     report.put(
         "   Point         Bending Moment         Bending Stiffness         Bending Curvature");
-    report.put(Line().a("    No.            ").tab(20).a(units.moment).tab(46).a(stiffness)
-                   .tab(71).a(curvature));
+    report.put(Line()
+                   .a("    No.            ")
+                   .tab(20)
+                   .a(units.moment)
+                   .tab(46)
+                   .a(stiffness)
+                   .tab(71)
+                   .a(curvature));
     report.put(
         "   -----      --------------------     --------------------     --------------------");
     const int points = std::clamp(curve.point_count, 0, kMaxCurvePoints);
@@ -262,7 +271,8 @@ void pile_geometry(Engine& engine) {
   heading(report, "Pile Structural Properties and Geometry", 20, 0);
   report.put(LabelledLine("Total number of pile sections").i(sections.count, 10));
   report.blank();
-  report.put(LabelledLine("Total length of pile ").f(sections.pile_length, 10, 2).a(" ").a(labels.depth));
+  report.put(
+      LabelledLine("Total length of pile ").f(sections.pile_length, 10, 2).a(" ").a(labels.depth));
   report.blank();
   report.put(LabelledLine("Depth of ground surface below top of pile")
                  .f(engine.soil.XS, 10, 2)

@@ -21,27 +21,48 @@ struct RockType {
 
 // Massive rock types 1..42 with their Hoek-Brown constants; 43..71 are user-defined m_i.
 constexpr std::array<RockType, 42> kRockTypes = {{
-    {"sedimentary", "anhydrite", 12},        {"sedimentary", "breccias", 20},
-    {"sedimentary", "chalk", 7},             {"sedimentary", "claystones", 4},
-    {"sedimentary", "conglomerates", 21},    {"sedimentary", "dolomites", 9},
-    {"sedimentary", "greywackes", 18},       {"sedimentary", "gypsum", 10},
-    {"sedimentary", "marls", 7},             {"sedimentary", "sandstones", 17},
-    {"sedimentary", "siltstones", 7},        {"sedimentary", "shales", 6},
-    {"sedimentary", "crystalline limestones", 12}, {"sedimentary", "micritic limestones", 8},
-    {"sedimentary", "sparitic limestones", 10},    {"metamorphic", "amphibolites", 26},
-    {"metamorphic", "gneiss", 28},           {"metamorphic", "hornfels", 19},
-    {"metamorphic", "marble", 9},            {"metamorphic", "metasandstone", 19},
-    {"metamorphic", "migmatite", 29},        {"metamorphic", "phyllites", 7},
-    {"metamorphic", "quartzites", 20},       {"metamorphic", "schists", 10},
-    {"metamorphic", "slates", 7},            {"igneous", "agglomerate", 19},
-    {"igneous", "andesite", 25},             {"igneous", "basalt", 25},
-    {"igneous", "breccia", 19},              {"igneous", "dacite", 25},
-    {"igneous", "diabase", 15},              {"igneous", "diorite", 25},
-    {"igneous", "dolerite", 16},             {"igneous", "gabbro", 27},
-    {"igneous", "granite", 32},              {"igneous", "granodiorite", 29},
-    {"igneous", "norite", 20},               {"igneous", "obsidian", 19},
-    {"igneous", "perioditite", 25},          {"igneous", "porphyries", 20},
-    {"igneous", "rhyolite", 25},             {"igneous", "tuff", 13},
+    {"sedimentary", "anhydrite", 12},
+    {"sedimentary", "breccias", 20},
+    {"sedimentary", "chalk", 7},
+    {"sedimentary", "claystones", 4},
+    {"sedimentary", "conglomerates", 21},
+    {"sedimentary", "dolomites", 9},
+    {"sedimentary", "greywackes", 18},
+    {"sedimentary", "gypsum", 10},
+    {"sedimentary", "marls", 7},
+    {"sedimentary", "sandstones", 17},
+    {"sedimentary", "siltstones", 7},
+    {"sedimentary", "shales", 6},
+    {"sedimentary", "crystalline limestones", 12},
+    {"sedimentary", "micritic limestones", 8},
+    {"sedimentary", "sparitic limestones", 10},
+    {"metamorphic", "amphibolites", 26},
+    {"metamorphic", "gneiss", 28},
+    {"metamorphic", "hornfels", 19},
+    {"metamorphic", "marble", 9},
+    {"metamorphic", "metasandstone", 19},
+    {"metamorphic", "migmatite", 29},
+    {"metamorphic", "phyllites", 7},
+    {"metamorphic", "quartzites", 20},
+    {"metamorphic", "schists", 10},
+    {"metamorphic", "slates", 7},
+    {"igneous", "agglomerate", 19},
+    {"igneous", "andesite", 25},
+    {"igneous", "basalt", 25},
+    {"igneous", "breccia", 19},
+    {"igneous", "dacite", 25},
+    {"igneous", "diabase", 15},
+    {"igneous", "diorite", 25},
+    {"igneous", "dolerite", 16},
+    {"igneous", "gabbro", 27},
+    {"igneous", "granite", 32},
+    {"igneous", "granodiorite", 29},
+    {"igneous", "norite", 20},
+    {"igneous", "obsidian", 19},
+    {"igneous", "perioditite", 25},
+    {"igneous", "porphyries", 20},
+    {"igneous", "rhyolite", 25},
+    {"igneous", "tuff", 13},
 }};
 constexpr int kLastRockType = 71;
 constexpr int kUserRockOffset = 39;  // m_i of the user-defined types 43..71 is code - 39
@@ -83,23 +104,40 @@ void put_pair(TextFile& report, std::string_view label, double top, double botto
 const char* description(int code) {
   using namespace criterion;
   switch (code) {
-    case kSoftClay: return " is soft clay, p-y criteria by Matlock, 1970";
-    case kSoftClayJ: return " is soft clay with user-defined J, p-y criteria by Matlock, 1970";
-    case kStiffClayWithWater: return " is stiff clay with water-induced erosion";
-    case kStiffClayWithoutWater: return " is stiff clay without free water";
-    case kStiffClayWithoutWaterK: return " is stiff clay with water-induced erosion";
-    case kSand: return " is sand, p-y criteria by Reese et al., 1974";
-    case kApiSand: return " is sand, p-y criteria by API RP-2A, 1987";
-    case kLiquefiedSand: return " is liquefiable sand, by Rollins et al., 2004";
-    case kWeakRock: return " is weak rock, p-y criteria by Reese, 1997";
-    case kVuggyLimestone: return " is strong rock (vuggy limestone)";
-    case kCementedSilt: return " is cemented silt with cohesion and friction";
-    case kLoess: return " is loess silt";
-    case kPiedmont: return " is Piedmont residual soil";
-    case kElasticSubgrade: return " is modelled using an elastic subgrade modulus";
-    case kUserPY: return " is modelled using user-specified p-y curves";
-    case kMassiveRock: return " is massive rock, p-y criteria by Liang et al., 2009";
-    default: return nullptr;
+    case kSoftClay:
+      return " is soft clay, p-y criteria by Matlock, 1970";
+    case kSoftClayJ:
+      return " is soft clay with user-defined J, p-y criteria by Matlock, 1970";
+    case kStiffClayWithWater:
+      return " is stiff clay with water-induced erosion";
+    case kStiffClayWithoutWater:
+      return " is stiff clay without free water";
+    case kStiffClayWithoutWaterK:
+      return " is stiff clay with water-induced erosion";
+    case kSand:
+      return " is sand, p-y criteria by Reese et al., 1974";
+    case kApiSand:
+      return " is sand, p-y criteria by API RP-2A, 1987";
+    case kLiquefiedSand:
+      return " is liquefiable sand, by Rollins et al., 2004";
+    case kWeakRock:
+      return " is weak rock, p-y criteria by Reese, 1997";
+    case kVuggyLimestone:
+      return " is strong rock (vuggy limestone)";
+    case kCementedSilt:
+      return " is cemented silt with cohesion and friction";
+    case kLoess:
+      return " is loess silt";
+    case kPiedmont:
+      return " is Piedmont residual soil";
+    case kElasticSubgrade:
+      return " is modelled using an elastic subgrade modulus";
+    case kUserPY:
+      return " is modelled using user-specified p-y curves";
+    case kMassiveRock:
+      return " is massive rock, p-y criteria by Liang et al., 2009";
+    default:
+      return nullptr;
   }
 }
 
@@ -109,7 +147,8 @@ void put_user_curve(Engine& engine, int layer, int row, bool top) {
   const UserPYCurve& curve = engine.user_py.curve[row];
   report.blank();
   report.put(Line()
-                 .a(top ? "User-input p-y curve at top of layer " : "User-input p-y curve at bottom of layer ")
+                 .a(top ? "User-input p-y curve at top of layer "
+                        : "User-input p-y curve at bottom of layer ")
                  .i0(layer)
                  .a(top ? ",    Depth = " : ", Depth = ")
                  .f(curve.depth, 10, 3)
@@ -316,8 +355,8 @@ void soil_layering(Engine& engine) {
     if (soil.i_SoilLayer_py_Type[i] == criterion::kLiquefiedSand) liquefied_sand_limit(engine, i);
   }
   if (count < 1) return;
-  const double below_tip = soil.XLayerBottom[count] -
-                           engine.sections.pile_length * std::cos(engine.inclination.batter);
+  const double below_tip =
+      soil.XLayerBottom[count] - engine.sections.pile_length * std::cos(engine.inclination.batter);
   report.put(Line()
                  .a("   (Depth of lowest soil layer extends ")
                  .f(below_tip, 7, 2)

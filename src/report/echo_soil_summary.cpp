@@ -71,11 +71,16 @@ CellValue test_property(const Engine& e, int layer, int row, bool) {
   const SoilProfile& p = e.profile;
   if (e.soil.i_SoilLayer_py_Type[layer] == kLoess) return value_of(p.cone_tip[row]);
   switch (p.field_test_type[row]) {
-    case field_test::kSPT: return value_of(p.spt_n60[row]);
-    case field_test::kCPT: return value_of(p.cone_tip[row]);
-    case field_test::kDMT: return value_of(p.dilatometer_modulus[row]);
-    case field_test::kPMT: return value_of(p.pressuremeter_modulus[row]);
-    default: return {};
+    case field_test::kSPT:
+      return value_of(p.spt_n60[row]);
+    case field_test::kCPT:
+      return value_of(p.cone_tip[row]);
+    case field_test::kDMT:
+      return value_of(p.dilatometer_modulus[row]);
+    case field_test::kPMT:
+      return value_of(p.pressuremeter_modulus[row]);
+    default:
+      return {};
   }
 }
 CellValue elastic_subgrade(const Engine& e, int, int row, bool) {
@@ -83,21 +88,31 @@ CellValue elastic_subgrade(const Engine& e, int, int row, bool) {
 }
 
 const Column kColumns[] = {
-    {{" Undrained ", " Cohesion ", ""}, "psf", "kPa",
+    {{" Undrained ", " Cohesion ", ""},
+     "psf",
+     "kPa",
      {kSoftClay, kStiffClayWithWater, kStiffClayWithoutWater, kStiffClayWithoutWaterK,
       kCementedSilt, kSoftClayJ},
      cohesion},
     {{" Angle of ", " Friction ", ""}, "deg.", "deg.", {kSand, kApiSand, kCementedSilt}, friction},
-    {{"  Uniaxial ", "    qu ", ""}, "psi", "kPa", {kVuggyLimestone, kWeakRock, kMassiveRock},
+    {{"  Uniaxial ", "    qu ", ""},
+     "psi",
+     "kPa",
+     {kVuggyLimestone, kWeakRock, kMassiveRock},
      uniaxial},
     {{"   RQD % ", "     or ", "    GSI "}, "", "", {kWeakRock, kMassiveRock}, rqd_or_gsi},
-    {{"  Strain ", "  Factor ", "Epsilon 50"}, "", "",
+    {{"  Strain ", "  Factor ", "Epsilon 50"},
+     "",
+     "",
      {kSoftClay, kStiffClayWithWater, kStiffClayWithoutWater, kStiffClayWithoutWaterK,
       kCementedSilt},
      eps50},
     {{"     J ", "  Factor ", ""}, "", "", {kSoftClayJ}, j_factor},
-    {{"   kpy ", "", ""}, "pci", "kN/m3",
-     {kSand, kApiSand, kStiffClayWithWater, kStiffClayWithoutWaterK, kCementedSilt}, subgrade_k},
+    {{"   kpy ", "", ""},
+     "pci",
+     "kN/m3",
+     {kSand, kApiSand, kStiffClayWithWater, kStiffClayWithoutWaterK, kCementedSilt},
+     subgrade_k},
     {{" Rock Mass ", "Rock Emass ", ""}, "psi", "kPa", {kWeakRock}, rock_mass_modulus},
     {{"   krm ", "", ""}, "", "", {kWeakRock}, krm},
     {{"  In-situ ", "   Test ", "   Type "}, "", "", {kPiedmont, kLoess}, test_type},
@@ -153,10 +168,21 @@ void soil_summary(Engine& engine) {
   std::array<Line, 4> heads;
   heads[0].a("Layer").tab(8).a("Soil Type").tab(47).a("Layer").tab(57).a("Effective");
   heads[1].a(" Num.").tab(8).a("Name").tab(47).a("Depth").tab(57).a("Unit Wt.");
-  heads[2].tab(8).a("(p-y Curve Criteria)").tab(47).a(us ? "ft" : "m").tab(57).a(
-      us ? "pcf" : "kN/m3");
-  heads[3].a("-----").tab(8).a(std::string(34, '-')).tab(44).a(std::string(10, '-')).tab(56).a(
-      std::string(10, '-'));
+  heads[2]
+      .tab(8)
+      .a("(p-y Curve Criteria)")
+      .tab(47)
+      .a(us ? "ft" : "m")
+      .tab(57)
+      .a(us ? "pcf" : "kN/m3");
+  heads[3]
+      .a("-----")
+      .tab(8)
+      .a(std::string(34, '-'))
+      .tab(44)
+      .a(std::string(10, '-'))
+      .tab(56)
+      .a(std::string(10, '-'));
   int shown = 0;
   for (std::size_t c = 0; c < std::size(kColumns); ++c) {
     if (!present[c]) continue;

@@ -40,10 +40,12 @@ void soil_profile_checks(Engine& engine) {
   if (lowest < tip) {
     input_error(engine, errors::kInputSoilAboveTip,
                 {"**** Input Data Error No. 18 ****", "",
-                 Line().a("Problem: The depth at the bottom of the lowermost soil layer is ")
+                 Line()
+                     .a("Problem: The depth at the bottom of the lowermost soil layer is ")
                      .e(lowest, 12, 4)
                      .str(),
-                 Line().a("         This depth is higher than the tip of the pile at ")
+                 Line()
+                     .a("         This depth is higher than the tip of the pile at ")
                      .e(tip, 12, 4)
                      .a(".")
                      .str(),
@@ -60,26 +62,26 @@ void soil_profile_checks(Engine& engine) {
                  "at the same elevation as the ground surface."});
   }
   if (first != soil.XS) {
-    input_error(engine, errors::kInputProfileNotAtGround,
-                {"**** Input Data Error No. 20 ****", "",
-                 Line().a("Problem:  The first depth of the soil profile is located at ")
-                     .f(first, 12, 4)
-                     .str(),
-                 "          below the top of the pile.",
-                 Line().a("          The ground surface is elevation is ")
-                     .f(soil.XS, 12, 4)
-                     .a(".")
-                     .str(),
-                 "Solution: Correct the input data so that the first depth of ",
-                 "          the soil profile data is be located at the same elevation as the "
-                 "ground surface."});
+    input_error(
+        engine, errors::kInputProfileNotAtGround,
+        {"**** Input Data Error No. 20 ****", "",
+         Line()
+             .a("Problem:  The first depth of the soil profile is located at ")
+             .f(first, 12, 4)
+             .str(),
+         "          below the top of the pile.",
+         Line().a("          The ground surface is elevation is ").f(soil.XS, 12, 4).a(".").str(),
+         "Solution: Correct the input data so that the first depth of ",
+         "          the soil profile data is be located at the same elevation as the "
+         "ground surface."});
   }
   const GroupFactorTable& factors = engine.group_factors;
   if (factors.count >= 1 && factors.depth[1] < soil.XS) {
     input_error(engine, errors::kInputGroupFactorsAboveGround,
                 {"**** Input Data Error No. 21 ****", "",
                  "Problem:  The depth for the first data for p-multipliers is ",
-                 Line().a("          located at ")
+                 Line()
+                     .a("          located at ")
                      .e(factors.depth[1], 12, 4)
                      .a(" below the top of the pile.'          The ground surface is located at ")
                      .e(soil.XS, 12, 4)

@@ -51,8 +51,9 @@ std::vector<std::string> echo_of(const std::vector<std::string>& report) {
   while (begin < report.size() && report[begin].rfind(blanks(15) + "Date:  ", 0) != 0) ++begin;
   std::size_t end = begin;
   while (end < report.size() &&
-         report[end] != "    Computations of Nominal Moment Capacity and Nonlinear Bending "
-                        "Stiffness") {
+         report[end] !=
+             "    Computations of Nominal Moment Capacity and Nonlinear Bending "
+             "Stiffness") {
     ++end;
   }
   std::vector<std::string> lines;
@@ -66,14 +67,14 @@ std::vector<std::string> echo_of(const std::vector<std::string>& report) {
 std::vector<std::string> layered_soil_us_echo() {
   std::vector<std::string> e;
   add(e, heading("Problem Title", 32));
-  add(e, {"Layered soil, US customary units: a 24-in steel pipe pile, 50 ft long, wall 0.75 in "
-          "then 0.5 in.",
-          "Soft clay over sand over stiff clay with free water over weak rock; ground 2 ft below "
-          "the head.",
-          "Two load cases with a distributed load on the stick-up, 10 deg ground slope, 5 deg "
-          "batter,",
-          "p-multipliers for group action, tip shear resistance and lateral soil movement.", "",
-          ""});
+  add(e,
+      {"Layered soil, US customary units: a 24-in steel pipe pile, 50 ft long, wall 0.75 in "
+       "then 0.5 in.",
+       "Soft clay over sand over stiff clay with free water over weak rock; ground 2 ft below "
+       "the head.",
+       "Two load cases with a distributed load on the stick-up, 10 deg ground slope, 5 deg "
+       "batter,",
+       "p-multipliers for group action, tip shear resistance and lateral soil movement.", "", ""});
   add(e, heading("Program Options", 31));
   add(e, {"Engineering Units of Input Data and Computations:",
           " - Engineering units are US Customary Units: pounds, inches, feet",
@@ -108,39 +109,29 @@ std::vector<std::string> layered_soil_us_echo() {
           "",
           ""});
   add(e, heading("Pile Structural Properties and Geometry", 20, 0));
-  add(e, {at56("Total number of pile sections", "         2"),
-          "",
-          at56("Total length of pile ", "     50.00 ft"),
-          "",
-          at56("Depth of ground surface below top of pile", "      2.00 ft"),
-          "",
-          "Pile diameter values used for p-y curve computations are defined using 4 points.",
-          "",
+  add(e, {at56("Total number of pile sections", "         2"), "",
+          at56("Total length of pile ", "     50.00 ft"), "",
+          at56("Depth of ground surface below top of pile", "      2.00 ft"), "",
+          "Pile diameter values used for p-y curve computations are defined using 4 points.", "",
           "p-y curves are computed using pile diameter values interpolated with depth over",
-          "the length of the pile.",
-          "",
-          "Point         Depth              Pile",
-          "                X              Diameter",
-          blanks(16) + "ft" + blanks(16) + "in",
+          "the length of the pile.", "", "Point         Depth              Pile",
+          "                X              Diameter", blanks(16) + "ft" + blanks(16) + "in",
           "-----       ---------        -----------",
           // I5, 3X, number field of 13, 5X, number field of 14
           "    1" + blanks(3) + "      0.00000" + blanks(5) + "    24.0000000",
           "    2" + blanks(3) + "    30.000000" + blanks(5) + "    24.0000000",
           "    3" + blanks(3) + "    30.000000" + blanks(5) + "    24.0000000",
-          "    4" + blanks(3) + "    50.000000" + blanks(5) + "    24.0000000",
-          "",
-          "Input Structural Properties:",
-          std::string(28, '-')});
+          "    4" + blanks(3) + "    50.000000" + blanks(5) + "    24.0000000", "",
+          "Input Structural Properties:", std::string(28, '-')});
   for (const char* length : {"    30.00000 ft", "    20.00000 ft"}) {
     const int n = length[4] == '3' ? 1 : 2;
-    add(e, {"", "Pile Section No. " + std::to_string(n) + ":", "",
-            "   Section Type = Steel Pipe Pile", at56("   Section Length", length),
-            at56("   Pile Diameter", "    24.00000 in")});
+    add(e,
+        {"", "Pile Section No. " + std::to_string(n) + ":", "", "   Section Type = Steel Pipe Pile",
+         at56("   Section Length", length), at56("   Pile Diameter", "    24.00000 in")});
   }
   add(e, heading("Ground Slope and Pile Batter Angles", 22));
   add(e, {at56("Ground Slope Angle", "      10.000 degrees"), at56("", "       0.175 radians"), "",
-          at56("Pile Batter Angle", "       5.000 degrees"), at56("", "       0.087 radians"),
-          ""});
+          at56("Pile Batter Angle", "       5.000 degrees"), at56("", "       0.087 radians"), ""});
   add(e, heading("Soil and Rock Layering Information", 23, 2));
   add(e, {"The soil profile is modelled using 4 layers", ""});
   auto layer = [&](int i, const std::string& text, const std::string& top,
@@ -192,12 +183,13 @@ std::vector<std::string> layered_soil_us_echo() {
           " Num.  Name" + blanks(35) + "Depth     Unit Wt." + blanks(6) + "Cohesion" + blanks(5) +
               "Friction" + blanks(8) + "qu" + blanks(12) + "or" + blanks(8) + "Factor" +
               blanks(18) + "Rock Emass",
-          blanks(7) + "(p-y Curve Criteria)" + blanks(19) + "ft" + blanks(8) + "pcf" +
-              blanks(10) + "psf" + blanks(10) + "deg." + blanks(9) + "psi" + blanks(14) + "GSI" +
-              blanks(6) + "Epsilon 50" + blanks(3) + "pci" + blanks(10) + "psi",
+          blanks(7) + "(p-y Curve Criteria)" + blanks(19) + "ft" + blanks(8) + "pcf" + blanks(10) +
+              "psf" + blanks(10) + "deg." + blanks(9) + "psi" + blanks(14) + "GSI" + blanks(6) +
+              "Epsilon 50" + blanks(3) + "pci" + blanks(10) + "psi",
           "-----  " + std::string(34, '-') + "  " + std::string(10, '-') + "  " +
-              std::string(10, '-') + "    ----------   ----------   ----------   ----------   "
-                                     "----------   ----------   ----------   ----------"});
+              std::string(10, '-') +
+              "    ----------   ----------   ----------   ----------   "
+              "----------   ----------   ----------   ----------"});
   auto rows = [&](const std::string& head, const std::string& top_depth,
                   const std::string& bottom_depth, const std::string& gamma,
                   const std::vector<std::string>& top, const std::vector<std::string>& bottom) {
@@ -222,11 +214,10 @@ std::vector<std::string> layered_soil_us_echo() {
   rows("   3   Stiff Clay with Free Water", "    25.00000", "    40.00000", "    60.00000",
        {cell("  2000.000"), u, u, u, cell("   0.00500"), cell("   500.000"), u, u},
        {cell("  2500.000"), u, u, u, cell("   0.00500"), cell("  1000.000"), u, u});
-  rows("   4   Weak Rock", "    40.00000", "    60.00000", "    80.00000",
-       {u, u, cell("   800.000"), cell("    60.000"), u, u, cell("   100000."),
-        cell("  0.50E-03")},
-       {u, u, cell("  1000.000"), cell("    70.000"), u, u, cell("   150000."),
-        cell("  0.50E-03")});
+  rows(
+      "   4   Weak Rock", "    40.00000", "    60.00000", "    80.00000",
+      {u, u, cell("   800.000"), cell("    60.000"), u, u, cell("   100000."), cell("  0.50E-03")},
+      {u, u, cell("  1000.000"), cell("    70.000"), u, u, cell("   150000."), cell("  0.50E-03")});
 
   add(e, heading("p-y Modification Factors for Group Action", 19, 3));
   add(e, {"Distribution of p-y modifiers with depth defined using 2 points", "",
@@ -265,10 +256,8 @@ std::vector<std::string> layered_soil_us_echo() {
               blanks(12) + "No",
           "   2     2     V =       25000. lbs   S =       0.0000 radians       200000. lbs" +
               blanks(12) + "Yes",
-          "",
-          "V = perpendicular shear force applied to pile head",
-          "M = bending moment applied to pile head",
-          "y = lateral deflection relative to pile axis",
+          "", "V = perpendicular shear force applied to pile head",
+          "M = bending moment applied to pile head", "y = lateral deflection relative to pile axis",
           "S = pile slope relative to original pile batter angle",
           "R = rotational stiffness applie to pile head",
           "Axial thrust is assumed to be acting axially for all pile batter angles."});
@@ -295,8 +284,8 @@ TEST(EchoOfExamples, LayeredSoilUsIsRestatedLineByLine) {
     ASSERT_LT(i, expected.size()) << "extra line " << i << ": " << echo[i];
     EXPECT_EQ(echo[i], expected[i]) << "line " << i;
   }
-  EXPECT_TRUE(contains_block(folder.messages(), {"Output of input data begun",
-                                                 "Output of input data completed", ""}));
+  EXPECT_TRUE(contains_block(folder.messages(),
+                             {"Output of input data begun", "Output of input data completed", ""}));
 }
 
 // The five title lines of an input file and the number of its soil layers.
@@ -345,26 +334,27 @@ TEST(EchoOfExamples, SiFileUsesSiUnitTexts) {
   RunFolder folder;
   folder.run(example("layered_soil_si.tp7"));
   const auto report = folder.report();
-  EXPECT_TRUE(contains_line(report,
-                            " - Engineering units are SI Units: kilonewtons, meters, millimeters"));
-  EXPECT_TRUE(contains_line(report, at56("- Deflection tolerance for convergence",
-                                         "  0.2540E-06 m")));
+  EXPECT_TRUE(
+      contains_line(report, " - Engineering units are SI Units: kilonewtons, meters, millimeters"));
+  EXPECT_TRUE(
+      contains_line(report, at56("- Deflection tolerance for convergence", "  0.2540E-06 m")));
   EXPECT_TRUE(contains_line(report, at56("Total length of pile ", "     15.00 m")));
   // The 610 mm pipe in metres.
   EXPECT_TRUE(contains_line(report, at56("   Pile Diameter   ", "     0.61000 m")));
-  EXPECT_TRUE(contains_line(report, at56("   Distance from top of pile to top of layer",
-                                         "     0.50000 m")));
-  EXPECT_TRUE(contains_line(report, "Layer 1 is soft clay with user-defined J, p-y criteria by "
-                                    "Matlock, 1970"));
+  EXPECT_TRUE(contains_line(
+      report, at56("   Distance from top of pile to top of layer", "     0.50000 m")));
+  EXPECT_TRUE(contains_line(report,
+                            "Layer 1 is soft clay with user-defined J, p-y criteria by "
+                            "Matlock, 1970"));
   EXPECT_TRUE(contains_line(report, "Layer 3 is cemented silt with cohesion and friction"));
   EXPECT_TRUE(contains_line(report, "Layer 4 is strong rock (vuggy limestone)"));
   EXPECT_TRUE(contains_line(report, blanks(27) + "Summary of Soil Properties"));
   // Soil movements given in millimetres are shown in metres.
-  EXPECT_TRUE(contains_block(report, {"Point       Depth X     Soil Movement",
-                                      " No." + blanks(11) + "m" + blanks(14) + "m",
-                                      "-----     ----------    -------------",
-                                      "  1" + blanks(2) + blanks(8) + "0.50000" + blanks(8) +
-                                          "0.02500"}));
+  EXPECT_TRUE(contains_block(
+      report,
+      {"Point       Depth X     Soil Movement", " No." + blanks(11) + "m" + blanks(14) + "m",
+       "-----     ----------    -------------",
+       "  1" + blanks(2) + blanks(8) + "0.50000" + blanks(8) + "0.02500"}));
   EXPECT_FALSE(contains_line(report, "general units have been selected."));
 }
 
@@ -374,19 +364,23 @@ TEST(EchoOfExamples, GeneralUnitsFileWritesItsNotesAndNoSummaryTable) {
   const auto report = folder.report();
   EXPECT_TRUE(contains_line(report, " - Engineering units are Generic Units: force, length"));
   EXPECT_TRUE(contains_block(
-      report, {"", "", "(Specified convergence tolerance of 0 reset by program to 2.54E-07 meters)",
-               ""}));
+      report,
+      {"", "", "(Specified convergence tolerance of 0 reset by program to 2.54E-07 meters)", ""}));
   EXPECT_EQ(folder.engine().options.ConvergenceTolerance, 2.5400000325248584e-8);
-  const std::vector<std::string> note = {"", "**** Warning ****", "",
+  const std::vector<std::string> note = {"",
+                                         "**** Warning ****",
+                                         "",
                                          "Values of effective unit weight cannot be checked "
                                          "because ",
-                                         "general units have been selected.", ""};
+                                         "general units have been selected.",
+                                         ""};
   EXPECT_TRUE(contains_block(report, note));
   EXPECT_TRUE(contains_block(folder.messages(), note));
   EXPECT_TRUE(contains_line(report, at56("   Top Area", "     0.28274 Sq. L")));
   EXPECT_TRUE(contains_line(report, at56("   Moment of Inertia at Top", "     0.00636 L^4")));
   EXPECT_TRUE(contains_line(report, at56("   Elastic Modulus", "   25000000. F/L^2")));
-  EXPECT_TRUE(contains_line(report, at56("   Elastic subgrade at top of layer", "      20000. F/L3")));
+  EXPECT_TRUE(
+      contains_line(report, at56("   Elastic subgrade at top of layer", "      20000. F/L3")));
   EXPECT_FALSE(contains_line(report, blanks(27) + "Summary of Soil Properties"));
 }
 

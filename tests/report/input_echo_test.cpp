@@ -52,8 +52,9 @@ std::size_t index_of(const std::vector<std::string>& lines, const std::string& l
 TEST(RockTypeLine, NamesTheRockOfEachClassAndTheUserDefinedConstants) {
   EXPECT_EQ(rock_type_line(1),
             " The rock type is (sedimentary) anhydrite, Hoek-Brown Material Constant mi = 12");
-  EXPECT_EQ(rock_type_line(15), " The rock type is (sedimentary) sparitic limestones, "
-                                "Hoek-Brown Material Constant mi = 10");
+  EXPECT_EQ(rock_type_line(15),
+            " The rock type is (sedimentary) sparitic limestones, "
+            "Hoek-Brown Material Constant mi = 10");
   EXPECT_EQ(rock_type_line(16),
             " The rock type is (metamorphic) amphibolites, Hoek-Brown Material Constant mi = 26");
   EXPECT_EQ(rock_type_line(42),
@@ -88,10 +89,13 @@ TEST_P(EchoEdgeCases, WriteTheirLines) {
 }
 
 const std::vector<std::string> kUnitWeightWarning = {
-    "", "**** Warning - Possible Input Data Error ****", "",
+    "",
+    "**** Warning - Possible Input Data Error ****",
+    "",
     "Values entered for effective unit weights of soil were outside",
     "the limits of 0.011574 pci (20 pcf) or 0.0810019 pci (140 pcf)",
-    "This data may be erroneous.  Please check your data.", ""};
+    "This data may be erroneous.  Please check your data.",
+    ""};
 
 const std::vector<std::string> kSiLiquefiedWarning = {
     "   Warning : The depth of this layer is deeper than the recommended depth ",
@@ -130,14 +134,14 @@ INSTANTIATE_TEST_SUITE_P(
                   // I3, F22.3, F27.3, I27
                   "  1" + std::string(16, ' ') + "50.000" + std::string(21, ' ') + "50.000" +
                       std::string(26, ' ') + "0",
-                  "",
-                  "Depth of ground surface below top of pile =       0.00 ft",
+                  "", "Depth of ground surface below top of pile =       0.00 ft",
                   "If number of specifed y-values is 0 then 17 default y-values are used for "
                   "output"},
                  {}},
         EchoCase{"massive_rock_type_50",
-                 input_file({}, "SOIL LAYERS\n1\n16 0 60\n140 5000 50 40 1000\n"
-                                "140 5000 50 40 1000\n"),
+                 input_file({},
+                            "SOIL LAYERS\n1\n16 0 60\n140 5000 50 40 1000\n"
+                            "140 5000 50 40 1000\n"),
                  0,
                  {"Layer 1 is massive rock, p-y criteria by Liang et al., 2009", "",
                   at56("   Distance from top of pile to top of layer", "      0.0000 ft"),
@@ -153,15 +157,16 @@ INSTANTIATE_TEST_SUITE_P(
                  input_file({}, "SOIL LAYERS\n1\n1 0 60\n20 1000 0.01\n120 1000 0.01\n"), 0,
                  kUnitWeightWarning, kUnitWeightWarning},
         EchoCase{"unit_weights_21_and_139_pcf_pass",
-                 input_file({}, "SOIL LAYERS\n1\n1 0 60\n21 1000 0 \n139 1000 0\n"), 0,
+                 input_file({}, "SOIL LAYERS\n1\n1 0 60\n21 1000 0 \n139 1000 0\n"),
+                 0,
                  {"   NOTE: Internal default values for Epsilon-50 will be computed for",
                   "         the above soil layer.", "",
-                  "   (Depth of lowest soil layer extends   10.00 ft below pile tip)", "", "",
-                  ""},
+                  "   (Depth of lowest soil layer extends   10.00 ft below pile tip)", "", "", ""},
                  {"Output of input data begun", "Output of input data completed"}},
         // The soil is compared with the vertical depth of the tip, 50 cos 40 = 38.30 ft.
         EchoCase{"battered_tip_above_the_soil_bottom",
-                 input_file({}, one_soft_clay_layer("45") + "PILE BATTER AND SLOPE\n0\n40\n"), 0,
+                 input_file({}, one_soft_clay_layer("45") + "PILE BATTER AND SLOPE\n0\n40\n"),
+                 0,
                  {"   (Depth of lowest soil layer extends    6.70 ft below pile tip)"},
                  {}},
         // 20 ft is deeper than 6 m (19.685 ft).
@@ -181,24 +186,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "criteria.",
                   "", "Layer 2 is sand, p-y criteria by Reese et al., 1974"},
                  {}},
-        EchoCase{"si_unit_weight_of_22",
-                 input_file({.units = "Units SI"},
-                            "SOIL LAYERS\n1\n1 0 20\n18 50 0.01\n22 50 0.01\n"),
-                 0,
-                 {"", "**** Warning - Possible Input Data Error ****", "",
-                  "Values entered for effective unit weights of soil were outside",
-                  "the limits of 3.15 kN/m3 or 22 kN/m3.",
-                  "The input data may be erroneous. Please check your data.", ""},
-                 {"**** Warning - Possible Input Data Error ****"}},
+        EchoCase{
+            "si_unit_weight_of_22",
+            input_file({.units = "Units SI"}, "SOIL LAYERS\n1\n1 0 20\n18 50 0.01\n22 50 0.01\n"),
+            0,
+            {"", "**** Warning - Possible Input Data Error ****", "",
+             "Values entered for effective unit weights of soil were outside",
+             "the limits of 3.15 kN/m3 or 22 kN/m3.",
+             "The input data may be erroneous. Please check your data.", ""},
+            {"**** Warning - Possible Input Data Error ****"}},
         EchoCase{"liquefied_sand_below_6_m",
                  input_file({.units = "Units SI"},
                             "SOIL LAYERS\n2\n7 0 8\n9\n9\n5 8 20\n10 35 0\n10 35 0\n"),
-                 -354, kSiLiquefiedWarning, {}}),
+                 -354,
+                 kSiLiquefiedWarning,
+                 {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputEcho, NegativeToleranceInGeneralUnitsIsReplacedAndZeroKept) {
-  const std::string general =
-      input_file({.units = "Units GENERAL"}, one_soft_clay_layer());
+  const std::string general = input_file({.units = "Units GENERAL"}, one_soft_clay_layer());
   const std::string note =
       "(Specified convergence tolerance of 0 reset by program to 2.54E-07 meters)";
   RunFolder negative;
@@ -220,11 +226,11 @@ TEST(InputEcho, BendingPropertiesOnlyRunEchoesThePileAndNoSoil) {
   const auto report = folder.report();
   EXPECT_TRUE(contains_line(report, std::string(32, ' ') + "Problem Title"));
   EXPECT_TRUE(contains_line(report, " - Compute nonlinear bending properties of pile only"));
-  EXPECT_TRUE(contains_block(report, {"Input Structural Properties:", std::string(28, '-'), "",
-                                      "Pile Section No. 1:", "",
-                                      "   Section Type = Steel Pipe Pile            ",
-                                      at56("   Section Length  ", "    50.00000 ft"),
-                                      at56("   Pile Diameter   ", "    24.00000 in")}));
+  EXPECT_TRUE(contains_block(
+      report, {"Input Structural Properties:", std::string(28, '-'), "", "Pile Section No. 1:", "",
+               "   Section Type = Steel Pipe Pile            ",
+               at56("   Section Length  ", "    50.00000 ft"),
+               at56("   Pile Diameter   ", "    24.00000 in")}));
   for (const std::string& heading :
        {std::string(23, ' ') + "Soil and Rock Layering Information",
         std::string(33, ' ') + "Loading Type",
@@ -255,15 +261,16 @@ TEST_P(EchoInputErrors, WriteTheirTextToBothFilesAndEndTheRun) {
   const auto messages = folder.messages();
   EXPECT_TRUE(contains_block(messages, c.text));
   std::vector<std::string> with_end = c.text;
-  for (const std::string& line :
-       {std::string(), std::string(), "Torva ended prematurely due to input error number INP000" +
-                                          std::to_string(c.code - 100)}) {
+  for (const std::string& line : {std::string(), std::string(),
+                                  "Torva ended prematurely due to input error number INP000" +
+                                      std::to_string(c.code - 100)}) {
     with_end.push_back(line);
   }
   EXPECT_TRUE(contains_block(report, with_end));
   EXPECT_FALSE(contains_line(messages, "Output of input data completed"));
-  EXPECT_EQ(index_of(report, "    Computations of Nominal Moment Capacity and Nonlinear Bending "
-                             "Stiffness"),
+  EXPECT_EQ(index_of(report,
+                     "    Computations of Nominal Moment Capacity and Nonlinear Bending "
+                     "Stiffness"),
             report.size());
 }
 
@@ -272,30 +279,34 @@ const std::string kGroundAt2ft = "SOIL LAYERS\n1\n1 2 60\n110 1000 0.01\n110 100
 INSTANTIATE_TEST_SUITE_P(
     Files, EchoInputErrors,
     ::testing::Values(
-        InputErrorCase{"e17_no_section", input_file({.pile = false}, one_soft_clay_layer()), 117,
+        InputErrorCase{"e17_no_section",
+                       input_file({.pile = false}, one_soft_clay_layer()),
+                       117,
                        {"", "**** Input Data Error No. 17 ****", "",
                         "The number of points to define the pile properties is 2 to 40, not the "
                         "input value of          0",
                         ""}},
-        InputErrorCase{"e18_soil_above_tip", input_file({}, one_soft_clay_layer("40")), 118,
+        InputErrorCase{"e18_soil_above_tip",
+                       input_file({}, one_soft_clay_layer("40")),
+                       118,
                        {"**** Input Data Error No. 18 ****", "",
                         "Problem: The depth at the bottom of the lowermost soil layer is "
                         "  0.4000E+02",
                         "         This depth is higher than the tip of the pile at   0.5000E+02.",
                         "Solution: Increase the depth of the soil profile or shorten the pile "
                         "length."}},
-        InputErrorCase{"e21_p_multipliers_above_ground",
-                       input_file({.py_modifiers = true},
-                                  kGroundAt2ft +
-                                      "GROUP EFFECT FACTORS\n2\n1 0 0.7 1.0\n2 60 0.7 1.0\n"),
-                       121,
-                       {"**** Input Data Error No. 21 ****", "",
-                        "Problem:  The depth for the first data for p-multipliers is ",
-                        "          located at   0.0000E+00 below the top of the pile.'          "
-                        "The ground surface is located at   0.2000E+01.",
-                        "Solution:  Correct the input data so that the first depth for ",
-                        "          the p-multiplier data is the same as the elevation as the ",
-                        "          ground surface."}},
+        InputErrorCase{
+            "e21_p_multipliers_above_ground",
+            input_file({.py_modifiers = true},
+                       kGroundAt2ft + "GROUP EFFECT FACTORS\n2\n1 0 0.7 1.0\n2 60 0.7 1.0\n"),
+            121,
+            {"**** Input Data Error No. 21 ****", "",
+             "Problem:  The depth for the first data for p-multipliers is ",
+             "          located at   0.0000E+00 below the top of the pile.'          "
+             "The ground surface is located at   0.2000E+01.",
+             "Solution:  Correct the input data so that the first depth for ",
+             "          the p-multiplier data is the same as the elevation as the ",
+             "          ground surface."}},
         InputErrorCase{"e27_zero_pile_width",
                        input_file({.pile = false},
                                   "SECTIONS\n1\n1\n11\n50\n1\n29000000\n0\n0\n10\n10\n100\n100\n"
@@ -326,28 +337,27 @@ INSTANTIATE_TEST_SUITE_P(
                         "Problem:  A depth above the ground surface was specified for the printing",
                         "of a p-y curve.", "",
                         "Solution:  Specify a depth between the ground surface and pile tip.", ""}},
-        InputErrorCase{"e30_output_depth_below_tip",
-                       input_file({.print_py_curves = true},
-                                  one_soft_clay_layer() +
-                                      "DEPTHS OF PRINTED P-Y CURVES\n2\n1 10\n2 50.01\n"),
-                       130,
-                       {"**** Input Data Error No. 30 ****", "",
-                        "Problem:  Printing of a p-y curve was specified below the pile tip.", "",
-                        "Solution:  Specify printing depths only for depths above the pile tip.",
-                        "",
-                        "Input Point 2 at   50.01 ft was not printed because it is below the pile "
-                        "tip."}},
-        InputErrorCase{"e50_tip_shear_not_ascending",
-                       input_file({.tip_shear = true},
-                                  one_soft_clay_layer() +
-                                      "TIP SHEAR\n3\n1 0 0\n2 0.1 5000\n3 0.1 6000\n"),
-                       150,
-                       {"**** Input Data Error No. 50 ****", "",
-                        "Problem:   The input data for shear resistance at the pile tip appears to "
-                        "be in error at point 3.",
-                        "",
-                        "Solution:  Check that the first point is (0,0) and that the x-values "
-                        "sucessively increase in deflection and magnitude."}},
+        InputErrorCase{
+            "e30_output_depth_below_tip",
+            input_file({.print_py_curves = true},
+                       one_soft_clay_layer() + "DEPTHS OF PRINTED P-Y CURVES\n2\n1 10\n2 50.01\n"),
+            130,
+            {"**** Input Data Error No. 30 ****", "",
+             "Problem:  Printing of a p-y curve was specified below the pile tip.", "",
+             "Solution:  Specify printing depths only for depths above the pile tip.", "",
+             "Input Point 2 at   50.01 ft was not printed because it is below the pile "
+             "tip."}},
+        InputErrorCase{
+            "e50_tip_shear_not_ascending",
+            input_file({.tip_shear = true},
+                       one_soft_clay_layer() + "TIP SHEAR\n3\n1 0 0\n2 0.1 5000\n3 0.1 6000\n"),
+            150,
+            {"**** Input Data Error No. 50 ****", "",
+             "Problem:   The input data for shear resistance at the pile tip appears to "
+             "be in error at point 3.",
+             "",
+             "Solution:  Check that the first point is (0,0) and that the x-values "
+             "sucessively increase in deflection and magnitude."}},
         InputErrorCase{"e50_tip_shear_from_a_displacement",
                        input_file({.tip_shear = true},
                                   one_soft_clay_layer() + "TIP SHEAR\n2\n1 0.05 0\n2 0.1 5000\n"),
@@ -388,8 +398,9 @@ TEST(InputEcho, ComesBetweenTheHeaderAndTheSectionAnalysis) {
   EXPECT_EQ(report[date + 1], "");
   EXPECT_EQ(report[date + 2], std::string(80, '-'));
   EXPECT_EQ(report[date + 3], std::string(32, ' ') + "Problem Title");
-  const std::size_t last_echo = index_of(report, "Axial thrust is assumed to be acting axially for "
-                                                 "all pile batter angles.");
+  const std::size_t last_echo = index_of(report,
+                                         "Axial thrust is assumed to be acting axially for "
+                                         "all pile batter angles.");
   const std::size_t sections = index_of(
       report, "    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness");
   ASSERT_LT(last_echo, sections);
@@ -417,8 +428,7 @@ TEST(InputEcho, LayersWithAGapAreAnalysedAsContiguousLayers) {
   };
   auto line10 = [&](int sand_top) {
     RunFolder folder;
-    EXPECT_EQ(folder.run(input_file({.pile = false}, kElasticPile + soil(sand_top) + loading)),
-              0);
+    EXPECT_EQ(folder.run(input_file({.pile = false}, kElasticPile + soil(sand_top) + loading)), 0);
     std::vector<std::string> records;
     for (const std::string& line : folder.plot()) {
       if (parse_plot_record(line).number() == 10) records.push_back(line);
@@ -440,14 +450,16 @@ TEST(InputEcho, FirstProfileDepthMustBeTheGroundSurface) {
     std::vector<std::string> text;
   };
   const Case cases[] = {
-      {3.0, 119,
+      {3.0,
+       119,
        {"**** Input Data Error No. 19 ****", "",
         "The depth of the first point of the data for effective unit",
         "is located at       3.0000 below the top of the pile.",
         "The ground surface is located at       2.0000.",
         "The first point for the effective unit weight should be located",
         "at the same elevation as the ground surface."}},
-      {1.5, 120,
+      {1.5,
+       120,
        {"**** Input Data Error No. 20 ****", "",
         "Problem:  The first depth of the soil profile is located at       1.5000",
         "          below the top of the pile.",

@@ -1,10 +1,10 @@
 // The labelled value line of the reports: the label, "= " at column 56, the number field of 12,
 // one blank and the unit in its plain, area, squared or fourth-power form.
-#include "report/fields.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "report/fields.h"
 
 namespace torva {
 namespace {
