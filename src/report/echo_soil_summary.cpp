@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "report/echo_blocks.h"
@@ -29,7 +30,7 @@ struct Column {
   std::array<const char*, 3> heads;  // the third empty: the unit label stands there
   const char* us_unit;
   const char* si_unit;
-  std::initializer_list<int> criteria;
+  unsigned criteria;  // bit c set: criterion code c uses the column
   CellValue (*value)(const Engine& engine, int layer, int row, bool top);
 };
 
@@ -87,41 +88,55 @@ CellValue elastic_subgrade(const Engine& e, int, int row, bool) {
   return value_of(e.profile.elastic_subgrade[row]);
 }
 
+constexpr unsigned codes(std::initializer_list<int> list) {
+  unsigned bits = 0;
+  for (const int code : list) bits |= 1u << code;
+  return bits;
+}
+
 const Column kColumns[] = {
     {{" Undrained ", " Cohesion ", ""},
      "psf",
      "kPa",
-     {kSoftClay, kStiffClayWithWater, kStiffClayWithoutWater, kStiffClayWithoutWaterK,
-      kCementedSilt, kSoftClayJ},
+     codes({kSoftClay, kStiffClayWithWater, kStiffClayWithoutWater, kStiffClayWithoutWaterK,
+            kCementedSilt, kSoftClayJ}),
      cohesion},
-    {{" Angle of ", " Friction ", ""}, "deg.", "deg.", {kSand, kApiSand, kCementedSilt}, friction},
+    {{" Angle of ", " Friction ", ""},
+     "deg.",
+     "deg.",
+     codes({kSand, kApiSand, kCementedSilt}),
+     friction},
     {{"  Uniaxial ", "    qu ", ""},
      "psi",
      "kPa",
-     {kVuggyLimestone, kWeakRock, kMassiveRock},
+     codes({kVuggyLimestone, kWeakRock, kMassiveRock}),
      uniaxial},
-    {{"   RQD % ", "     or ", "    GSI "}, "", "", {kWeakRock, kMassiveRock}, rqd_or_gsi},
+    {{"   RQD % ", "     or ", "    GSI "}, "", "", codes({kWeakRock, kMassiveRock}), rqd_or_gsi},
     {{"  Strain ", "  Factor ", "Epsilon 50"},
      "",
      "",
-     {kSoftClay, kStiffClayWithWater, kStiffClayWithoutWater, kStiffClayWithoutWaterK,
-      kCementedSilt},
+     codes({kSoftClay, kStiffClayWithWater, kStiffClayWithoutWater, kStiffClayWithoutWaterK,
+            kCementedSilt}),
      eps50},
-    {{"     J ", "  Factor ", ""}, "", "", {kSoftClayJ}, j_factor},
+    {{"     J ", "  Factor ", ""}, "", "", codes({kSoftClayJ}), j_factor},
     {{"   kpy ", "", ""},
      "pci",
      "kN/m3",
-     {kSand, kApiSand, kStiffClayWithWater, kStiffClayWithoutWaterK, kCementedSilt},
+     codes({kSand, kApiSand, kStiffClayWithWater, kStiffClayWithoutWaterK, kCementedSilt}),
      subgrade_k},
-    {{" Rock Mass ", "Rock Emass ", ""}, "psi", "kPa", {kWeakRock}, rock_mass_modulus},
-    {{"   krm ", "", ""}, "", "", {kWeakRock}, krm},
-    {{"  In-situ ", "   Test ", "   Type "}, "", "", {kPiedmont, kLoess}, test_type},
-    {{"  In-situ ", "   Test ", " Property "}, "", "", {kPiedmont, kLoess}, test_property},
-    {{"  Elastic ", " Subgrade ", " Mod. pci "}, "", "", {kElasticSubgrade}, elastic_subgrade},
+    {{" Rock Mass ", "Rock Emass ", ""}, "psi", "kPa", codes({kWeakRock}), rock_mass_modulus},
+    {{"   krm ", "", ""}, "", "", codes({kWeakRock}), krm},
+    {{"  In-situ ", "   Test ", "   Type "}, "", "", codes({kPiedmont, kLoess}), test_type},
+    {{"  In-situ ", "   Test ", " Property "}, "", "", codes({kPiedmont, kLoess}), test_property},
+    {{"  Elastic ", " Subgrade ", " Mod. pci "},
+     "",
+     "",
+     codes({kElasticSubgrade}),
+     elastic_subgrade},
 };
 
 bool uses(const Column& column, int code) {
-  return std::find(column.criteria.begin(), column.criteria.end(), code) != column.criteria.end();
+  return code >= 0 && code < 32 && (column.criteria >> code & 1u) != 0;
 }
 
 // A head cell: three blanks and the text, in the column's 13 characters.
