@@ -184,6 +184,75 @@ TEST(EchoBlocks, CriteriaShowTheirFieldTestsCurvesAndDefaultNotes) {
   EXPECT_TRUE(has_line_with(report, "  In-situ "));
 }
 
+// Layer i of criterion i from 1 + i to 2 + i m below the pile head (ground at 2 m), SI units.
+TEST(EchoBlocks, EveryCriterionIsDescribedWithItsPropertyLines) {
+  const char* records[] = {"18 50 0.01",
+                           "18 50 0.01 100",
+                           "18 50 0.01",
+                           "18 50 0.01 100",
+                           "18 30 100",
+                           "18 32 100",
+                           "18",
+                           "20 5000 100000 50 0.0005",
+                           "20 5000",
+                           "18 4 0 0 0 2000",
+                           "18 50 30 0.01 100",
+                           "18 3000",
+                           "18 20000",
+                           "18 2\n0 0\n0.01 5",
+                           "18 50 0.01 0.5",
+                           "20 5000 20 40 1000"};
+  std::string soil = "SOIL LAYERS\n17\n";
+  for (int i = 1; i <= 17; ++i) {
+    soil += std::to_string(i) + " " + std::to_string(1 + i) + " " + std::to_string(2 + i) + "\n";
+    if (i == 17) break;
+    const std::string record = std::string(records[i - 1]) + "\n";
+    soil += record + record;
+  }
+  RunFolder folder;
+  ASSERT_TRUE(InputAccepted(folder.run(input_file({.units = "Units SI"}, soil))));
+  const auto report = folder.report();
+  const char* descriptions[] = {" is soft clay, p-y criteria by Matlock, 1970",
+                                " is stiff clay with water-induced erosion",
+                                " is stiff clay without free water",
+                                " is stiff clay with water-induced erosion",
+                                " is sand, p-y criteria by Reese et al., 1974",
+                                " is sand, p-y criteria by API RP-2A, 1987",
+                                " is liquefiable sand, by Rollins et al., 2004",
+                                " is weak rock, p-y criteria by Reese, 1997",
+                                " is strong rock (vuggy limestone)",
+                                " is Piedmont residual soil",
+                                " is cemented silt with cohesion and friction",
+                                " is loess silt",
+                                " is modelled using an elastic subgrade modulus",
+                                " is modelled using user-specified p-y curves",
+                                " is soft clay with user-defined J, p-y criteria by Matlock, 1970",
+                                " is massive rock, p-y criteria by Liang et al., 2009"};
+  for (int i = 1; i <= 16; ++i) {
+    EXPECT_TRUE(contains_line(report, "Layer " + std::to_string(i) + descriptions[i - 1])) << i;
+  }
+  EXPECT_FALSE(has_line_with(report, "Layer 17 is"));  // frozen soil shows nothing
+  EXPECT_TRUE(contains_block(
+      report, {"   The type of field test is the Pressuremeter Test (DMT)",
+               at56("   Pressuremeter modulus at top of layer", "  2000.00000 kPa"),
+               at56("   Pressuremeter modulus at bottom of layer", "  2000.00000 kPa")}));
+  EXPECT_TRUE(contains_line(report, at56("   p-y J factor at top of layer", "     0.50000")));
+  EXPECT_TRUE(
+      contains_line(report, at56("   Cone tip resistance at top of layer", "  3000.00000 kPa")));
+  EXPECT_TRUE(
+      contains_line(report, at56("   Elastic subgrade at top of layer", "      20000. kN/m3")));
+  EXPECT_TRUE(contains_line(report, at56("   Subgrade k at top of layer", "   100.00000 kN/m3")));
+  EXPECT_TRUE(
+      contains_line(report, at56("   Undrained cohesion at top of layer", "    50.00000 kPa")));
+  EXPECT_TRUE(contains_line(
+      report, at56("   Uniaxial compressive strength at top of layer", "  5000.00000 kPa")));
+  EXPECT_TRUE(contains_line(
+      report,
+      " The rock type is (metamorphic) metasandstone, Hoek-Brown Material Constant mi = 19"));
+  EXPECT_TRUE(
+      contains_line(report, "User-input p-y curve at top of layer 14,    Depth =     15.000 m"));
+}
+
 TEST(EchoBlocks, ControlDataOfTheOptionalAnalyses) {
   Switches switches;
   std::string file =
