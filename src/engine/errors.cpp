@@ -61,6 +61,14 @@ void raise_error(Engine& engine, const ErrorId& error, std::string_view problem,
   throw RunStopped{};
 }
 
+void section_point_count_error(Engine& engine, long long points) {
+  Line text;
+  text.a("The number of points to define the pile properties is 2 to 40, not the input value of ")
+      .i(points, 10);
+  write_both(engine, {"", "**** Input Data Error No. 17 ****", "", text.str(), ""});
+  stop_run(engine, errors::kInputTooManySections);
+}
+
 void report_internal_error(Engine& engine, std::string_view what) {
   report_error(engine, errors::kInternal,
                "The analysis failed unexpectedly: " + std::string(what),

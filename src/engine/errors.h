@@ -20,11 +20,20 @@ struct ErrorId {
 
 namespace errors {
 inline constexpr ErrorId kInputTooManySections{117, "INP00017"};
+inline constexpr ErrorId kInputSoilAboveTip{118, "INP00018"};
+inline constexpr ErrorId kInputProfileBelowGround{119, "INP00019"};
+inline constexpr ErrorId kInputProfileNotAtGround{120, "INP00020"};
+inline constexpr ErrorId kInputGroupFactorsAboveGround{121, "INP00021"};
 inline constexpr ErrorId kInputConcreteStrength{126, "INP00026"};
 inline constexpr ErrorId kInputFieldTestValue{132, "INP00032"};
 // Documented with the code of its stored number.
 inline constexpr ErrorId kInputLoessCycles{170, "INP00170"};
 inline constexpr ErrorId kInputWeakRockModulus{164, "INP00064"};
+inline constexpr ErrorId kInputZeroPileWidth{127, "INP00027"};
+inline constexpr ErrorId kInputNumberOfCycles{128, "INP00028"};
+inline constexpr ErrorId kInputOutputDepthAboveGround{129, "INP00029"};
+inline constexpr ErrorId kInputOutputDepthBelowTip{130, "INP00030"};
+inline constexpr ErrorId kInputTipShearCurve{150, "INP00050"};
 inline constexpr ErrorId kInputMarker{173, "INP00073"};
 inline constexpr ErrorId kInputUnreadableValue{174, "INP00074"};
 inline constexpr ErrorId kInputEarlyEnd{175, "INP00075"};
@@ -82,6 +91,9 @@ void report_error(Engine& engine, const ErrorId& error, std::string_view problem
                   std::string_view solution);
 [[noreturn]] void raise_error(Engine& engine, const ErrorId& error, std::string_view problem,
                               std::string_view solution);
+
+// Input error 17: the number of section points (two per pile section) is outside 2 to 40.
+[[noreturn]] void section_point_count_error(Engine& engine, long long points);
 
 // Internal error 999 for a failure the engine did not foresee (the run is already ending).
 void report_internal_error(Engine& engine, std::string_view what);

@@ -6,6 +6,7 @@
 #include "input/unit_conversion.h"
 #include "pile/pile_model.h"
 #include "pile/pile_views.h"
+#include "report/input_echo.h"
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
 #include "response/lrfd.h"
@@ -132,7 +133,6 @@ void solve_load_case(Engine& engine, int j, int py_request) {
 
 void full_analysis(Engine& engine) {
   RunControl& run = engine.run;
-  set_layer_tops(engine.soil);
   PlotLine2(run.plot, section_count(engine));
   analyse_sections(engine);
 
@@ -177,12 +177,7 @@ void reject_unavailable_analyses(Engine& engine) {
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
-  // The LRFD block of the input echo works out the factored loads before the conversion and
-  // the section analysis; written here when the echo has not written it.
-  if (engine.options.UseLRFD && engine.options.i_Analysis_Type != kBendingPropertiesOnly &&
-      !engine.lrfd_loads.computed) {
-    write_lrfd_echo(engine);
-  }
+  WriteInputEcho(engine);  // also makes the soil layers contiguous
   if (engine.options.IUNITS == kUnitsUS) {
     convert_input_units_us(engine);
   } else {

@@ -730,14 +730,6 @@ void stack_section(Sections& sections, int number) {
   }
 }
 
-[[noreturn]] void section_count_out_of_range(Engine& engine, int count) {
-  Line text;
-  text.a("The number of points to define the pile properties is 2 to 40, not the input value of ")
-      .i(2LL * count, 10);
-  write_both(engine, {"", "**** Input Data Error No. 17 ****", "", text.str(), ""});
-  stop_run(engine, errors::kInputTooManySections);
-}
-
 }  // namespace
 
 void read_sections(Engine& engine) {
@@ -745,7 +737,7 @@ void read_sections(Engine& engine) {
   int count = sections.count;
   read_record(engine, "the number of pile sections", {&count});
   // A pile of no sections would leave every later stage without pile properties.
-  if (count < 1 || count > kMaxSections) section_count_out_of_range(engine, count);
+  if (count < 1 || count > kMaxSections) section_point_count_error(engine, 2LL * count);
   sections.count = count;
   sections.point_count = 2 * count;
   sections.pile_length = 0.0;

@@ -30,7 +30,6 @@ struct LrfdFactoredLoad {
 };
 
 struct LrfdLoads {
-  bool computed = false;  // the factored loads of the run have been worked out
   OneBased<LrfdTypeTotals, kLrfdLoadTypes> totals{};
   OneBased<LrfdFactoredLoad, kMaxLrfdCombinations> factored{};
   // The distinct factored thrusts Q, ascending, in force units (lb, kN) as the report shows

@@ -147,4 +147,9 @@ double contiguous_layer_top(const SoilLayers& soil, int i);
 // Makes the layers contiguous: every XLayerTop(i) becomes contiguous_layer_top(i).
 void set_layer_tops(SoilLayers& soil);
 
+// set_layer_tops, and the depth of each layer's top profile row (both depth columns) and of the
+// top curve of a user-input p-y layer move with its top, so that the layer's properties start
+// where the layer does.
+void make_layers_contiguous(SoilLayers& soil, SoilProfile& profile, UserPYCurves& user_py);
+
 }  // namespace torva

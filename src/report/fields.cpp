@@ -90,4 +90,37 @@ std::string_view criterion_long_name(int code) {
   return kCriterionNames[static_cast<std::size_t>(code - 1)];
 }
 
+std::string unit_text(std::string_view unit, UnitForm form) {
+  switch (form) {
+    case UnitForm::kArea:
+      return "Sq. " + std::string(unit);
+    case UnitForm::kSquared:
+      return std::string(unit) + "^2";
+    case UnitForm::kFourth:
+      return std::string(unit) + "^4";
+    case UnitForm::kPlain:
+      break;
+  }
+  return std::string(unit);
+}
+
+Line LabelledLine(std::string_view label) {
+  Line line;
+  line.a(label).tab(kLabelEqualsColumn).a("= ");
+  return line;
+}
+
+Line LabelledValue(std::string_view label, double value, std::string_view unit, UnitForm form) {
+  Line line = LabelledLine(label);
+  WriteNumberField(line, value, 12);
+  if (!unit.empty()) line.a(" ").a(unit_text(unit, form));
+  return line;
+}
+
+Line LabelledInteger(std::string_view label, long long value, int width) {
+  Line line = LabelledLine(label);
+  WriteIntegerField(line, value, width);
+  return line;
+}
+
 }  // namespace torva

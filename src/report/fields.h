@@ -1,6 +1,7 @@
 // Field writers shared by the report sections. Each appends one field to a Line.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "report/line.h"
@@ -24,5 +25,33 @@ void WriteCriterionLongName(Line& line, int code);
 
 // The long name of a p-y criterion code; empty for an unknown code.
 std::string_view criterion_long_name(int code);
+
+// ---- Labelled value lines ------------------------------------------------------------------
+// A labelled value line is the label, "= " from column 56, the value and its unit. The number
+// form is the number field of 12 columns, one blank and the unit; other value forms (I12,
+// E12.4, F10.2 ...) are appended by the caller after LabelledLine.
+
+inline constexpr int kLabelEqualsColumn = 56;
+
+// How the unit label of a value is written.
+enum class UnitForm {
+  kPlain,    // as given
+  kArea,     // "Sq. " before it: areas, from the length label
+  kSquared,  // "^2" after it: moduli, from force "/" length
+  kFourth,   // "^4" after it: moments of inertia, from the length label
+};
+
+std::string unit_text(std::string_view unit, UnitForm form);
+
+// The label and "= " at column 56, for the caller to append the value.
+Line LabelledLine(std::string_view label);
+
+// Label, "= ", the value in a number field of 12 and, unless the unit is empty, one blank and
+// the unit in its form.
+Line LabelledValue(std::string_view label, double value, std::string_view unit = {},
+                   UnitForm form = UnitForm::kPlain);
+
+// Label, "= " and the integer right-justified in `width` columns.
+Line LabelledInteger(std::string_view label, long long value, int width = 12);
 
 }  // namespace torva

@@ -83,7 +83,6 @@ void compute_factored_loads(const LrfdInput& input, double batter, LrfdLoads& lo
     load.Q = battered ? -s * load.H + c * load.P : load.P;
   }
   sort_thrusts(count, loads);
-  loads.computed = true;
 }
 
 void prepare_factored_loads(Engine& engine) {

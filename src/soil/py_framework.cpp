@@ -394,18 +394,11 @@ void report_title(Engine& engine, std::string_view title) {
 }
 
 void report_value(Engine& engine, std::string_view label, double value, std::string_view unit) {
-  Line line;
-  line.a(label).tab(56).a("= ");
-  WriteNumberField(line, value, 12);
-  if (!unit.empty()) line.a(" ").a(unit);
-  engine.run.report.put(line);
+  engine.run.report.put(LabelledValue(label, value, unit));
 }
 
 void report_integer(Engine& engine, std::string_view label, long long value) {
-  Line line;
-  line.a(label).tab(56).a("= ");
-  WriteIntegerField(line, value, 12);
-  engine.run.report.put(line);
+  engine.run.report.put(LabelledInteger(label, value));
 }
 
 void report_text(Engine& engine, std::string_view label, std::string_view text) {

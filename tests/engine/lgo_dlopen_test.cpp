@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "input/input_fixtures.h"
 #include "support/test_support.h"
 
 namespace torva::testing {
@@ -52,7 +53,7 @@ TEST_F(SharedLibrary, MissingControlFileIsRuntimeError2) {
 
 TEST_F(SharedLibrary, MinimalFileRunsTwiceAlike) {
   RunFolder folder;
-  folder.write("input.tp7", "TORVAP7\n" + options_section() + "END\n");
+  folder.write("input.tp7", "TORVAP7\n" + options_section() + smallest_model() + "END\n");
   folder.write_names();
   ASSERT_EQ(call_in(folder, 7001), 0);
   const auto first_plot = folder.plot();

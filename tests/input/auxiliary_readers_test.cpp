@@ -81,7 +81,7 @@ TEST(GroupEffectFactors, BothKeywordsReadTheTable) {
 TEST(GroupEffectFactors, TableBeforeTheOptionsKeepsItsRows) {
   RunFolder folder;
   const std::string file =
-      "TORVAP7\nGROUPEFF\n" + kGroupRows + options_for({}) + one_soft_clay_layer() + "END\n";
+      "TORVAP7\nGROUPEFF\n" + kGroupRows + options_for({}) + smallest_model() + "END\n";
   ASSERT_EQ(folder.run(file), 0);
   EXPECT_EQ(folder.engine().group_factors.count, 3);
 }

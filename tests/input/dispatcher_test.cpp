@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "input/input_fixtures.h"
 #include "support/test_support.h"
 
 namespace torva::testing {
 namespace {
 
-std::string with_options(const std::string& options, const std::string& sections) {
-  return "TORVAP7\n" + options + sections;
+// The options, the smallest model and the sections under test.
+std::string with_options(const std::string& options, const std::string& sections,
+                         const std::string& units = "Units USCS") {
+  return "TORVAP7\n" + options + smallest_model(units) + sections;
 }
 
 std::string options_with(const std::string& old_line, const std::string& new_line) {
@@ -46,16 +49,16 @@ TEST(Dispatcher, TitleAndRepeatedSectionsOverwrite) {
 
 TEST(Dispatcher, OutputDepthsAreSortedAndCloseOnesMerged) {
   RunFolder folder;
-  const std::string depths = "DEPTHS OF PRINTED P-Y CURVES\n4\n1 10.0\n2 5.0\n3 10.0000001\n4 20\n";
+  const std::string depths = "DEPTHS OF PRINTED P-Y CURVES\n4\n1 10.0\n2 5.0\n3 10.0000001\n4 12\n";
   // SI depths are kept as read (US customary feet would be converted to inches).
   std::string options = options_with("PrintPYCurves NO", "PrintPYCurves YES");
   options.replace(options.find("Units USCS"), 10, "Units SI");
-  ASSERT_EQ(folder.run(with_options(options, depths + "END\n")), 0);
+  ASSERT_EQ(folder.run(with_options(options, depths + "END\n", "Units SI")), 0);
   const InputControl& control = folder.engine().control;
   ASSERT_EQ(control.output_depth_count, 3);
   EXPECT_EQ(control.output_depths[0].depth, 5.0);
   EXPECT_EQ(control.output_depths[1].depth, 10.0);
-  EXPECT_EQ(control.output_depths[2].depth, 20.0);
+  EXPECT_EQ(control.output_depths[2].depth, 12.0);
   EXPECT_TRUE(contains_line(folder.messages(),
                             "Reading p-y output depths and optional y-values data"));
 }

@@ -27,4 +27,11 @@ inline std::string one_soft_clay_layer(const std::string& bottom = "60") {
   return "SOIL LAYERS\n1\n1 0 " + bottom + "\n100 1000 0.01\n100 1000 0.01\n";
 }
 
+// The smallest model a full analysis accepts: one_pipe_section() in one soft clay layer from
+// the pile head to below its tip. Without load cases the run ends after the summary.
+inline std::string smallest_model(const std::string& units = "Units USCS") {
+  const std::string si_clay = "SOIL LAYERS\n1\n1 0 20\n18 50 0.01\n18 50 0.01\n";
+  return one_pipe_section(units) + (units == "Units SI" ? si_clay : one_soft_clay_layer());
+}
+
 }  // namespace torva::testing

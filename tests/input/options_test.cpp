@@ -3,19 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "input/input_fixtures.h"
 #include "support/test_support.h"
 
 namespace torva::testing {
 namespace {
 
-// The minimal file with one line of its OPTIONS section replaced.
+// The smallest model with one line of its OPTIONS section replaced.
 std::string file_with(const std::string& old_line, const std::string& new_line,
                       const std::string& units = "Units USCS") {
   std::string options = options_section(units);
   const auto at = options.find(old_line + "\n");
   EXPECT_NE(at, std::string::npos) << old_line;
   options.replace(at, old_line.size(), new_line);
-  return "TORVAP7\n" + options + "END\n";
+  return "TORVAP7\n" + options + smallest_model(units) + "END\n";
 }
 
 struct OptionCase {

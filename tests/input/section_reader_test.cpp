@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "input/input_fixtures.h"
 #include "support/test_support.h"
 
 namespace torva::testing {
@@ -14,8 +15,10 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// The sections under test in soft clay down to 1000 ft (m), below the tip of every pile here.
 std::string input_file(const std::string& sections, const std::string& units) {
-  return "TORVAP7\n" + options_section(units) + "SECTIONS\n" + sections + "END\n";
+  return "TORVAP7\n" + options_section(units) + "SECTIONS\n" + sections +
+         one_soft_clay_layer("1000") + "END\n";
 }
 
 bool has_line_starting(const std::vector<std::string>& lines, const std::string& prefix) {

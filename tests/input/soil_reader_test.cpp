@@ -146,7 +146,9 @@ std::string every_criterion() {
 
 TEST(SoilLayers, EveryCriterionFillsItsOwnColumns) {
   RunFolder folder;
-  ASSERT_EQ(folder.run(input_file({.units = "Units SI"}, every_criterion())), 0);
+  // The liquefied sand layer reaches 7 m below the ground surface: warning 354 of the input
+  // echo, which no load case clears here.
+  ASSERT_EQ(folder.run(input_file({.units = "Units SI"}, every_criterion())), -354);
   const Engine& e = folder.engine();
   EXPECT_EQ(e.soil.count, 17);
   EXPECT_EQ(e.profile.row_count, 34);
