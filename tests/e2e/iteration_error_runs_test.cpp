@@ -10,14 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "report/line.h"
+#include "response/iteration_error_texts.h"
 #include "support/report_lines.h"
 #include "support/test_support.h"
 
 namespace torva::testing {
 namespace {
-
-std::string e12_4(double value) { return format_e(value, 12, 4); }
 
 // The soft clay example with one load case of the given record and the option lines changed.
 std::string soft_clay_case(const std::string& load,
@@ -47,34 +45,15 @@ TEST(IterationErrorRuns, OverloadedPilePastTheDeflectionLimitIsRuntimeError9) {
             209);
   const double y1 = folder.engine().nodes.y[1];
   EXPECT_GE(y1, 1.0);
-  const std::string computed = "The computed deflection of the pile head is " + e12_4(y1) + " in ";
-  const std::string limit = "The specified excess deflection limit is      0.1000E+01 in ";
-  const std::vector<std::string> head = {
-      "",
-      "",
-      "**** Runtime Error No. 9 ****",
-      "",
-      "An error in the analysis was detected by the program.  ",
-      "",
-      "Problem:  The computed deflection is larger than the specified excess deflection limit.",
-      ""};
-  const std::string cause = "This error may be due to overloading the pile or bad input data.";
-  const std::string solution1 =
-      "Solution:  Please check input values for pile loading and soil properties for accuracy ";
-  const std::string solution2 =
-      "and/or increase the diameter and/or length of the pile if necessary.";
-
-  std::vector<std::string> in_report = head;
+  std::vector<std::string> in_report = excess_deflection_text(y1, 1.0, " in ", true);
   in_report.insert(in_report.end(),
-                   {computed, "", limit, "", cause, "", "", solution1, "", solution2, "", "", "",
-                    "Torva ended prematurely due to runtime error number RUN00009", "",
+                   {"", "", "Torva ended prematurely due to runtime error number RUN00009", "",
                     "The analysis ended due to runtime error No. 9."});
   EXPECT_TRUE(contains_block(folder.report(), in_report));
 
   const std::vector<std::string> messages = folder.messages();
-  std::vector<std::string> in_messages = head;
-  in_messages.insert(in_messages.end(), {computed, limit, "", cause, "", solution1, "", solution2,
-                                         "", "", "The analysis ended due to runtime error No. 9."});
+  std::vector<std::string> in_messages = excess_deflection_text(y1, 1.0, " in ", false);
+  in_messages.insert(in_messages.end(), {"", "The analysis ended due to runtime error No. 9."});
   EXPECT_TRUE(contains_block(messages, in_messages));
 
   // The head passes the limit within the first solves, but the limit counts only from the
@@ -104,50 +83,31 @@ TEST(IterationErrorRuns, SlowConvergenceWithinTheIterationLimitIsRuntimeError10)
   EXPECT_LT(estimate, 1000);
   EXPECT_LT(state.dYmax, 1e-4);
   const std::vector<std::string> report = folder.report();
-  EXPECT_TRUE(contains_block(
-      report,
-      {"",
-       "",
-       std::string(36, '-'),
-       "  ****  Runtime Error No. 10  ****  ",
-       std::string(36, '-'),
-       "",
-       "The analysis failed to converge within the limit of 30 iterations.",
-       "",
-       "Maximum change in nodal deflections                      = " + e12_4(state.dYmax) + " in ",
-       "",
-       "Maximum change in nodal deflections from prior iteration = " + e12_4(state.delta_dYmax) +
-           " in ",
-       "",
-       "Specified convergence tolerance on nodal deflections     =   0.1000E-19 in ",
-       "",
-       "",
-       std::string(77, '-'),
-       "         Analysis of Convergence Performance and Recommendations for         ",
-       "         Modification of Iterations Limit and Convergence Tolerance          ",
-       std::string(77, '-'),
-       "",
-       "The following recommendations are made on the basis of an analysis of ",
-       "convergence performancefor the last analysis. ",
-       "",
-       "The estimated number of iterations needed to obtain a solution for the current "
-       "convergence ",
-       "tolerance value is " + std::to_string(estimate) + " iterations.",
-       "",
-       "A solution may be possible by increasing the maximum number of iterations to above this "
-       "value.",
-       "The current value for convergence tolerance is less than the recommended upper limit of ",
-       "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a "
-       "value ",
-       "greater than " + e12_4(state.dYmax) + " in .",
-       "",
-       "It is recommended that the convergence tolerance not be raised above 0.0001 inches.",
-       "",
-       "",
-       "",
-       "Torva ended prematurely due to runtime error number RUN00010",
-       "",
-       "The analysis ended due to runtime error No. 10."}));
+  std::vector<std::string> text =
+      non_convergence_heading(30, state.dYmax, state.delta_dYmax, 1e-20, " in ");
+  // An estimate below 1000 with a tolerance under 0.0001 in: raise the limit; dYmax under
+  // 0.0001 in: raise the tolerance.
+  const std::vector<std::string> advice = {
+      "The estimated number of iterations needed to obtain a solution for the current "
+      "convergence ",
+      "tolerance value is " + std::to_string(estimate) + " iterations.",
+      "",
+      "A solution may be possible by increasing the maximum number of iterations to above this "
+      "value.",
+      "The current value for convergence tolerance is less than the recommended upper limit of ",
+      "0.0001 inches, so a solution is possible if the convergence tolerance is raised to a "
+      "value ",
+      "greater than " + e12_4(state.dYmax) + " in .",
+      "",
+      "It is recommended that the convergence tolerance not be raised above 0.0001 inches.",
+      "",
+      "",
+      "",
+      "Torva ended prematurely due to runtime error number RUN00010",
+      "",
+      "The analysis ended due to runtime error No. 10."};
+  text.insert(text.end(), advice.begin(), advice.end());
+  EXPECT_TRUE(contains_block(report, text));
 
   // The report shows the last five iterations, the message file every one; the error text
   // itself is the report's only.
@@ -176,18 +136,7 @@ TEST(IterationErrorRuns, PileInSoilOfNoStiffnessHasASingularHeadSystemRuntimeErr
   const std::string input =
       with_soil(soft_clay_case("1 1 20000.0 0.0 0.0 1"), "1\n13 0.0 70.0\n50.0 0.0\n50.0 0.0\n");
   ASSERT_EQ(folder.run(input), 211);
-  const std::vector<std::string> text = {
-      "",
-      "",
-      "**** Runtime Error No. 11 ****",
-      "",
-      "Problem:  Solution failed due to small pivot value.",
-      "          Node number = 2",
-      "          Pivot value =  0.00000E+00",
-      "",
-      "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ",
-      "          Reduce the load on the pile and repeat the analysis.",
-      "          You may also consider increasing pile diameter or pile length."};
+  const std::vector<std::string> text = small_pivot_text();
   const std::vector<std::string> messages = folder.messages();
   std::vector<std::string> in_messages = text;
   in_messages.insert(in_messages.end(), {"", "The analysis ended due to runtime error No. 11."});
@@ -199,31 +148,8 @@ TEST(IterationErrorRuns, PileInSoilOfNoStiffnessHasASingularHeadSystemRuntimeErr
   // second row reduced by it; nothing has been solved yet.
   const double shear_term = 2.0 * 20000.0 * std::pow(7.2, 3) / (29.0e6 * 2549.7);
   std::vector<std::string> in_report = text;
-  in_report.insert(in_report.end(), {"",
-                                     "",
-                                     "A matrix ",
-                                     "",
-                                     "  0.1000E+01 -0.2000E+01  0.0000E+00  0.2000E+01 -0.1000E+01",
-                                     "  0.0000E+00  0.0000E+00  0.1000E+01 -0.2000E+01  0.1000E+01",
-                                     "  0.0000E+00  0.1000E+01 -0.2000E+01  0.1000E+01  0.0000E+00",
-                                     "  0.0000E+00  0.1000E+01 -0.2000E+01  0.1000E+01  0.0000E+00",
-                                     "  0.0000E+00  0.0000E+00  0.1000E+01 -0.2000E+01  0.1000E+01",
-                                     "",
-                                     "",
-                                     "",
-                                     "b vector ",
-                                     "",
-                                     e12_4(shear_term),
-                                     e12_4(-shear_term),
-                                     "  0.0000E+00",
-                                     "  0.0000E+00",
-                                     "  0.0000E+00",
-                                     "",
-                                     "",
-                                     "",
-                                     "x vector ",
-                                     ""});
-  for (int k = 0; k < 5; ++k) in_report.push_back("  0.0000E+00");
+  const std::vector<std::string> dumps = free_pile_head_dumps(shear_term);
+  in_report.insert(in_report.end(), dumps.begin(), dumps.end());
   in_report.insert(in_report.end(),
                    {"", "", "", "Torva ended prematurely due to runtime error number RUN00011", "",
                     "The analysis ended due to runtime error No. 11."});

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "soil/reese_sand_report.h"
 #include "soil/sand_formulas.h"
 #include "support/report_lines.h"
 #include "support/test_support.h"
@@ -17,108 +18,10 @@ namespace {
 
 using namespace sand;
 
-const std::string kRule(80, '-');
-
 // The example's two load cases replaced by one free head under the shear given.
 std::string one_load_case(const std::string& text, const std::string& shear) {
   return replaced(text, "2\n1 1 30000.0 0.0 0.0 1\n2 2 30000.0 0.0 0.0 1\n",
                   "1\n1 1 " + shear + " 0.0 0.0 1\n");
-}
-
-// The report lines of a Reese sand block from "Soil Layer Number" to the "y, p" heading.
-std::vector<Expected> reese_block(const ReeseSand& s, const std::string& title, double depth_ft) {
-  const double p_s = s.p_s();
-  const double p_m = s.B() * p_s;
-  const double p_u = s.A() * p_s;
-  const double m = (p_u - p_m) / (s.y_u() - s.y_m());
-  const double y_k = s.y_k();
-  const double C = p_m / std::pow(s.y_m(), 1.0 / s.n());
-  const char* shape =
-      y_k < s.y_m() ? "This curve has the normal shape for a Reese sand p-y curve where Yk < "
-                      "Ym < Yu."
-      : y_k < s.y_u()
-          ? "This curve has a tri-linear shape for a Reese sand p-y curve because Ym < Yk < Yu."
-          : "This curve has a bi-linear shape for a Reese sand p-y curve because Ym < Yu < Yk.";
-  const char* loading = s.cyclic ? "cyclic" : "static";
-  std::vector<Expected> block = {
-      literal(title),
-      literal(""),
-      literal("Soil Layer Number                                      =            1"),
-      value("Depth below pile head", depth_ft, "ft"),
-      value("Depth below ground surface", depth_ft, "ft"),
-      value("Equivalent Depth (see note)", depth_ft, "ft")};
-  append(block, slope_lines(s.slope));
-  append(block,
-         {value("Pile Diameter, b", s.b, "in"),
-          value("Angle of Friction", s.phi, "degrees"),
-          value("Avg. Eff. Unit Weight", s.gamma, "pci"),
-          value("Avg. Eff. Unit Weight", s.gamma * 1728.0, "pcf"),
-          value("kpy", s.k, "pci"),
-          value("K active", std::pow(std::tan((45.0 - s.phi / 2.0) * kRadians), 2)),
-          value("K passive", std::pow(std::tan((45.0 + s.phi / 2.0) * kRadians), 2)),
-          value("K0", 0.4),
-          value("Pst", s.p_st(), "lb/in"),
-          value("Psd", s.p_sd(), "lb/in"),
-          value(s.p_st() <= s.p_sd() ? "Ps = Pst (shallow controls)" : "Ps = Psd (deep controls)",
-                p_s, "lb/in"),
-          value(std::string("A (") + loading + ")", s.A()),
-          value(std::string("B (") + loading + ")", s.B()),
-          value("C = Pm/(Ym^(1/n))", C),
-          value("n = Pm/(m Ym)", s.n()),
-          value("m = (Pu-Pm)/(Yu-Ym)", m, "psi"),
-          value("Yk = [c/(kx)]^(n/(n-1))", y_k, "in"),
-          value("Pk", C * std::pow(y_k, 1.0 / s.n()), "lb/in"),
-          value("Ym = b/60", s.y_m(), "in"),
-          value("Pm = B ps", p_m, "lb/in"),
-          value("Yu = 3b/80", s.y_u(), "in"),
-          value("Pu = A Ps", p_u, "lb/in"),
-          value("Es,lim", s.E0(), "psi"),
-          value("p-multiplier", 1.0),
-          value("y-multiplier", 1.0),
-          literal(""),
-          literal("This p-y curve is computed using the equivalent depth."),
-          literal(""),
-          literal(shape),
-          literal(""),
-          literal("     y, in             p, lb/in"),
-          literal(kDashes)});
-  return block;
-}
-
-// The 17 rows of a Reese curve and the notes after them: the mark of each point the initial
-// line cuts, the note that explains the marks, and the note of a default k; nothing else.
-void expect_reese_rows(const std::vector<std::string>& report, std::size_t first,
-                       const ReeseSand& s, bool default_k) {
-  const std::array<double, 17> ys = s.printed_deflections();
-  const std::vector<Row> rows = rows_at(report, first, 17);
-  ASSERT_EQ(rows.size(), 17u);
-  bool any_cut = false;
-  for (std::size_t k = 0; k < 17; ++k) {
-    const double y = ys[k];
-    expect_row(rows[k], y, s.p(y), "row " + std::to_string(k + 1));
-    const bool cut = s.cut_by_initial_line(y);
-    any_cut = any_cut || cut;
-    // A point where the initial line meets the curve may fall either way.
-    if (cut || s.E0() * y > s.segments(y) * (1.0 + 1e-6) || y == 0.0) {
-      EXPECT_EQ(rows[k].mark, cut ? "   *" : "") << "row " << k + 1;
-    }
-  }
-  std::vector<Expected> notes;
-  if (any_cut) {
-    append(notes, {literal(""), literal("* p value(s) computed using p = k * Eff x * y ")});
-  }
-  if (default_k) {
-    append(notes, {literal(""), literal("The above p-y curve was computed using internal default "
-                                        "values of k.")});
-  }
-  expect_lines(report, first + 17, notes);
-  // Then the rule after the layer's last curve, or a blank line and the next curve.
-  const std::size_t next = first + 17 + notes.size();
-  ASSERT_LT(next + 1, report.size());
-  if (report[next] != kRule) {
-    EXPECT_EQ(report[next], "");
-    EXPECT_EQ(report[next + 1].rfind("p-y Curve in Sand", 0), 0u) << report[next + 1];
-  }
 }
 
 // Sand of 34 degrees, 115 pcf and k = 60 pci on ground sloping 10 degrees; the curve at 5 ft
@@ -146,11 +49,11 @@ TEST(SandSlopeRuns, PrintedCurvesOnSlopingGroundFollowTheDirectionOfTheDeflectio
       const std::string title =
           "p-y Curve in Sand Computed Using Reese Criteria for Static Loading Conditions";
       const ReeseSand s{34.0, gamma, 24.0, 60.0, 60.0, 60.0, false, 10.0, c.same_sign};
-      const std::vector<Expected> block = reese_block(s, title, 5.0);
+      const std::vector<Expected> block = reese_block(s, title, 1, 5.0);
       const std::size_t at = find_line(report, title, 2);
       expect_lines(report, at, block);
       expect_reese_rows(report, at + block.size(), s, false);
-      // The slope does what it should: the wedge differs from that of level ground.
+      // A case where the slope matters: its wedge differs from that of level ground.
       EXPECT_GT(std::fabs(s.p_st() / reese_wedge(34.0, gamma, 24.0, 60.0).p_st - 1.0), 0.05);
       continue;
     }
@@ -203,7 +106,7 @@ TEST(SandSlopeRuns, ReeseCyclicBlock) {
   const ReeseSand s{34.0, 115.0 / 1728.0, 24.0, k, 42.0, 42.0, true};
   EXPECT_NEAR(s.A(), 1.07, 1e-7);
   EXPECT_NEAR(s.B(), 0.84, 1e-7);
-  const std::vector<Expected> block = reese_block(s, title, 3.5);
+  const std::vector<Expected> block = reese_block(s, title, 1, 3.5);
   const std::size_t at = find_line(report, title);
   expect_lines(report, at, block);
   expect_reese_rows(report, at + block.size(), s, true);
