@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 

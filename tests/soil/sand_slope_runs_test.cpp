@@ -3,7 +3,6 @@
 // factors worked out in sand_formulas.h.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
