@@ -1,8 +1,8 @@
 // The sand p-y curves in their published forms, worked out here apart from the engine: the
 // wedge and flow resistances as Reese, Cox and Koop (1974) and the API recommendations write
-// them, the Reese factors A and B, the Reese curve with its parabola tangent to the straight
-// part at b/60, the API hyperbolic tangent, and the liquefied sand relation of Rollins et al.
-// (2005) in kN, m and mm.
+// them on level and on sloping ground, the Reese factors A and B, the Reese curve with its
+// parabola tangent to the straight part at b/60 and its printed deflections, the API hyperbolic
+// tangent, and the liquefied sand relation of Rollins et al. (2005) in kN, m and mm.
 #pragma once
 
 #include <algorithm>
@@ -34,6 +34,33 @@ inline Wedge reese_wedge(double phi_degrees, double gamma, double b, double z, d
   const double p_sd = Ka * b * gamma * z * (std::pow(t, 8) - 1.0) +
                       K0 * b * gamma * z * std::tan(phi) * std::pow(t, 4);
   return {p_st, p_sd};
+}
+
+// Sloping ground of `slope` degrees: the wedge whose factor
+// D2 = 1 / (1 + tan(slope) tan(beta)) scales the face of the wedge and
+// D1 = tan(slope) tan(beta) D2 reduces its side friction by 4 D1^3 - 3 D1^2 + 1, and the
+// active pressure is Rankine's for a sloping surface. A pile deflecting the other way than the
+// angle's sign sees 1 - tan(slope) tan(beta) in these factors. The flow resistance stays that
+// of level ground.
+inline Wedge reese_wedge_sloping(double phi_degrees, double gamma, double b, double z,
+                                 double slope_degrees, bool same_sign, double K0 = 0.4) {
+  const double phi = phi_degrees * kRadians;
+  const double theta = std::fabs(slope_degrees) * kRadians;
+  const double alpha = phi / 2.0;
+  const double beta = kPi / 4.0 + phi / 2.0;
+  const double t = std::tan(beta);
+  const double ts = std::tan(theta) * t;
+  const double D2 = 1.0 / (same_sign ? 1.0 + ts : 1.0 - ts);
+  const double D1 = ts * D2;
+  const double side = 4.0 * D1 * D1 * D1 - 3.0 * D1 * D1 + 1.0;
+  const double root = std::sqrt(std::pow(std::cos(theta), 2) - std::pow(std::cos(phi), 2));
+  const double Ka = std::cos(theta) * (std::cos(theta) - root) / (std::cos(theta) + root);
+  const double p_st =
+      gamma * z *
+      (K0 * z * std::tan(phi) * std::sin(beta) / (std::tan(beta - phi) * std::cos(alpha)) * side +
+       t / std::tan(beta - phi) * (b * D2 + z * t * std::tan(alpha) * D2 * D2) +
+       K0 * z * t * (std::tan(phi) * std::sin(beta) - std::tan(alpha)) * side - Ka * b);
+  return {p_st, reese_wedge(phi_degrees, gamma, b, z, K0).p_sd};
 }
 
 // The API coefficients, with the criterion's K0 (a single-precision 0.4).
@@ -103,10 +130,15 @@ struct ReeseSand {
   double z_e;    // effective depth of the wedge and the initial modulus
   double z;      // true depth of the flow resistance
   bool cyclic = false;
+  double slope = 0.0;     // ground slope (degrees)
+  bool same_sign = true;  // the pile deflects the way of the slope angle's sign
 
-  double p_s() const {
-    return std::min(reese_wedge(phi, gamma, b, z_e).p_st, reese_wedge(phi, gamma, b, z).p_sd);
+  double p_st() const {
+    return slope == 0.0 ? reese_wedge(phi, gamma, b, z_e).p_st
+                        : reese_wedge_sloping(phi, gamma, b, z_e, slope, same_sign).p_st;
   }
+  double p_sd() const { return reese_wedge(phi, gamma, b, z).p_sd; }
+  double p_s() const { return std::min(p_st(), p_sd()); }
   double A() const { return factor(cyclic ? kACyclic : kAStatic, z_e / b); }
   double B() const { return factor(cyclic ? kBCyclic : kBStatic, z_e / b); }
   double y_m() const { return b / 60.0; }
@@ -127,17 +159,50 @@ struct ReeseSand {
     return p_u;
   }
   double p(double y) const { return std::min(segments(y), E0() * y); }
+  bool cut_by_initial_line(double y) const { return E0() * y < segments(y) * (1.0 - 1e-6); }
+
+  // The 17 deflections of the printed curve, by its shape: normal (y_k < b/60), tri-linear
+  // (b/60 < y_k < 3b/80: from y_k, where the initial line meets the curve, straight to 3b/80)
+  // or bi-linear (the initial line runs into p_u).
+  std::array<double, 17> printed_deflections() const {
+    std::array<double, 17> y{};
+    const double yk = y_k();
+    if (yk < y_m()) {
+      y[1] = yk;
+      for (int j = 1; j <= 10; ++j) y[1 + j] = yk + j * (y_m() - yk) / 11.0;
+      y[12] = y_m();
+      y[13] = 13.0 * b / 480.0;
+      y[14] = y_u();
+    } else if (yk < y_u()) {
+      y[1] = yk;
+      for (int j = 1; j <= 12; ++j) y[1 + j] = yk + j * (y_u() - yk) / 13.0;
+      y[14] = y_u();
+    } else {
+      const double y_e = A() * p_s() / E0();
+      for (int j = 1; j <= 14; ++j) y[j] = j * y_e / 14.0;
+      y[15] = 1.025 * y_e;
+      y[16] = 1.05 * y_e;
+      return y;
+    }
+    y[15] = 1.025 * y_u();
+    y[16] = 1.05 * y_u();
+    return y;
+  }
 };
 
-// API sand at one depth.
+// API sand at one depth; on sloping ground its wedge is the sloping wedge above.
 struct ApiSand {
   double phi, gamma, b, k, z;
   bool cyclic = false;
+  double slope = 0.0;     // ground slope (degrees)
+  bool same_sign = true;  // the pile deflects the way of the slope angle's sign
   double A() const { return cyclic ? 0.9 : std::max(0.9, 3.0 - 0.8 * z / b); }
-  double p_u() const {
-    const Wedge w = api_resistance(phi, gamma, b, z);
-    return std::min(w.p_st, w.p_sd);
+  double p_us() const {
+    if (slope == 0.0) return api_resistance(phi, gamma, b, z).p_st;
+    return reese_wedge_sloping(phi, gamma, b, z, slope, same_sign, static_cast<double>(0.4f)).p_st;
   }
+  double p_ud() const { return api_resistance(phi, gamma, b, z).p_sd; }
+  double p_u() const { return std::min(p_us(), p_ud()); }
   double p(double y) const {
     if (z == 0.0) return 0.0;
     return A() * p_u() * std::tanh(k * z * y / (A() * p_u()));

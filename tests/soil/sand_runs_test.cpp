@@ -10,154 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "soil/reese_sand_report.h"
 #include "soil/sand_formulas.h"
+#include "support/report_lines.h"
 #include "support/test_support.h"
 
 namespace torva::testing {
 namespace {
 
 using namespace sand;
-
-std::string example(const std::string& name) {
-  return read_text(std::string(TORVA_EXAMPLES_DIR) + "/" + name);
-}
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-  const std::size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
-
-// The input with its SOIL LAYERS section replaced by `layers` (the lines after the keyword).
-std::string with_soil(const std::string& text, const std::string& layers) {
-  const std::size_t from = text.find("SOIL LAYERS\n") + 12;
-  const std::size_t to = text.find("LOADING\n");
-  return text.substr(0, from) + layers + text.substr(to);
-}
-
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  const std::size_t last = text.find_last_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
-// Half a unit of the last digit printed in a number field ("11152.", "0.28271", "0.1E+05").
-double half_last_digit(const std::string& field) {
-  const std::size_t dot = field.find('.');
-  const std::size_t e = field.find('E');
-  const std::size_t end = e == std::string::npos ? field.size() : e;
-  const int decimals = static_cast<int>(end - dot - 1);
-  const int exponent = e == std::string::npos ? 0 : std::stoi(field.substr(e + 1));
-  return 0.5 * std::pow(10.0, exponent - decimals);
-}
-
-// A printed number agrees with the expected value to the digits printed; `slack` covers the
-// expected values worked out from other printed numbers.
-void expect_printed(const std::string& field, double expected, const std::string& where,
-                    double slack = 2e-6) {
-  const std::string text = trimmed(field);
-  ASSERT_FALSE(text.empty()) << where;
-  const double tolerance = 1.02 * half_last_digit(text) + slack * std::fabs(expected);
-  EXPECT_NEAR(std::stod(text), expected, tolerance) << where << ": \"" << text << "\"";
-}
-
-// One expected report line: a literal line, or "label = value unit" with the value compared to
-// the digits printed.
-struct Expected {
-  std::string text;
-  bool is_value = false;
-  double value = 0.0;
-  std::string unit;
-};
-Expected literal(const std::string& text) { return {text, false, 0.0, ""}; }
-Expected value(const std::string& label, double v, const std::string& unit = "") {
-  return {label, true, v, unit};
-}
-
-void expect_lines(const std::vector<std::string>& report, std::size_t first,
-                  const std::vector<Expected>& expected) {
-  ASSERT_LE(first + expected.size(), report.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    const std::string& got = report[first + i];
-    const Expected& e = expected[i];
-    if (!e.is_value) {
-      EXPECT_EQ(got, e.text) << "line " << first + i + 1;
-      continue;
-    }
-    ASSERT_GE(got.size(), 69u) << got;
-    EXPECT_EQ(trimmed(got.substr(0, 55)), trimmed(e.text)) << got;
-    EXPECT_EQ(got.substr(55, 2), "= ") << got;
-    expect_printed(got.substr(57, 12), e.value, e.text);
-    EXPECT_EQ(got.substr(69), e.unit.empty() ? "" : " " + e.unit) << got;
-  }
-}
-
-// The value printed on a "label = value" line.
-double printed_value(const std::string& line) { return std::stod(line.substr(57, 12)); }
-
-// Index of the n-th (from 1) line equal to `text`.
-std::size_t find_line(const std::vector<std::string>& lines, const std::string& text, int n = 1) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i] == text && --n == 0) return i;
-  }
-  ADD_FAILURE() << "no line \"" << text << "\"";
-  return lines.size();
-}
-
-struct Row {
-  double y, p;
-  std::string mark;
-};
-
-std::vector<Row> rows_at(const std::vector<std::string>& report, std::size_t first, int count) {
-  std::vector<Row> rows;
-  for (int k = 0; k < count && first + k < report.size(); ++k) {
-    const std::string& line = report[first + k];
-    rows.push_back({std::stod(line.substr(0, 15)), std::stod(line.substr(18, 15)),
-                    line.size() > 33 ? line.substr(33) : ""});
-  }
-  return rows;
-}
-
-// A report row (seven significant digits each) against the expected point of the curve.
-void expect_row(const Row& row, double y, double p, const std::string& where) {
-  EXPECT_NEAR(row.y, y, 1e-6 * std::fabs(y) + 1e-14) << where;
-  EXPECT_NEAR(row.p, p, 2e-6 * std::fabs(p) + 1e-12) << where;
-}
-
-// The Line 8 values of curve `curve` in the plot file equal its report rows.
-void expect_plot_points(const std::vector<std::string>& plot, const std::string& words, int curve,
-                        const std::vector<Row>& rows, int k_width = 0) {
-  std::size_t line7 = plot.size();
-  for (std::size_t i = 0; i < plot.size(); ++i) {
-    if (plot[i].find("Line 7:  p-y curve depth in " + words + ", no. p-y points on curve no. " +
-                     std::to_string(curve)) != std::string::npos) {
-      line7 = i;
-    }
-  }
-  ASSERT_LT(line7, plot.size()) << words << " " << curve;
-  EXPECT_EQ(plot[line7].substr(15, 5), "   17");
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    const std::string& record = plot[line7 + 1 + k];
-    std::string number = std::to_string(k + 1);
-    if (k_width > 0) number.insert(0, k_width - number.size(), ' ');
-    EXPECT_EQ(record.substr(104), "Line 8(" + number + "): y, p, for " + words);
-    EXPECT_EQ(std::stod(record.substr(0, 15)), rows[k].y) << k;
-    EXPECT_EQ(std::stod(record.substr(15, 15)), rows[k].p) << k;
-  }
-}
-
-std::vector<Expected> slope_lines() {
-  return {value("Ground Slope Angle", 0.0, "degrees"), value("Pile Batter", 0.0, "degrees"),
-          value("Effective Slope", 0.0, "degrees")};
-}
-
-void append(std::vector<Expected>& to, const std::vector<Expected>& more) {
-  to.insert(to.end(), more.begin(), more.end());
-}
-
-const std::string kDashes = "---------------   ---------------";
 
 // ---- "Sand" --------------------------------------------------------------------------------
 
@@ -176,116 +37,26 @@ TEST(SandRuns, ReeseSandCurvesAtRequestedDepths) {
   EXPECT_GT(z_e, 120.0);
   EXPECT_LT(z_e, 240.0);
   const ReeseSand s{38.0, 88.8 / 1728.0, 24.0, 60.0, z_e, 240.0};
-  const double p_s = s.p_s();
-  const double p_m = 0.5 * p_s;
-  const double p_u = static_cast<double>(0.88f) * p_s;
-  const double y_k = s.y_k();
-  std::vector<Expected> block = {literal(title),
-                                 literal(""),
-                                 literal("Soil Layer Number                                      "
-                                         "=            2"),
-                                 value("Depth below pile head", 20.0, "ft"),
-                                 value("Depth below ground surface", 20.0, "ft"),
-                                 value("Equivalent Depth (see note)", z_e / 12.0, "ft")};
-  append(block, slope_lines());
-  append(block,
-         {value("Pile Diameter, b", 24.0, "in"),
-          value("Angle of Friction", 38.0, "degrees"),
-          value("Avg. Eff. Unit Weight", 88.8 / 1728.0, "pci"),
-          value("Avg. Eff. Unit Weight", 88.8, "pcf"),
-          value("kpy", 60.0, "pci"),
-          value("K active", std::pow(std::tan(26.0 * kRadians), 2)),
-          value("K passive", std::pow(std::tan(64.0 * kRadians), 2)),
-          value("K0", 0.4),
-          value("Pst", reese_wedge(38.0, s.gamma, 24.0, z_e).p_st, "lb/in"),
-          value("Psd", reese_wedge(38.0, s.gamma, 24.0, 240.0).p_sd, "lb/in"),
-          value("Ps = Pst (shallow controls)", p_s, "lb/in"),
-          value("A (static)", 0.88),
-          value("B (static)", 0.5),
-          value("C = Pm/(Ym^(1/n))", p_m / std::pow(0.4, 1.0 / s.n())),
-          value("n = Pm/(m Ym)", s.n()),
-          value("m = (Pu-Pm)/(Yu-Ym)", (p_u - p_m) / 0.5, "psi"),
-          value("Yk = [c/(kx)]^(n/(n-1))", y_k, "in"),
-          value("Pk", s.E0() * y_k, "lb/in"),
-          value("Ym = b/60", 0.4, "in"),
-          value("Pm = B ps", p_m, "lb/in"),
-          value("Yu = 3b/80", 0.9, "in"),
-          value("Pu = A Ps", p_u, "lb/in"),
-          value("Es,lim", s.E0(), "psi"),
-          value("p-multiplier", 1.0),
-          value("y-multiplier", 1.0),
-          literal(""),
-          literal("This p-y curve is computed using the equivalent depth."),
-          literal(""),
-          literal("This curve has a tri-linear shape for a Reese sand p-y curve because Ym < Yk "
-                  "< Yu."),
-          literal(""),
-          literal("     y, in             p, lb/in"),
-          literal(kDashes)});
+  // Deep in the tables (z_e / b > 6): A = 0.88 and B = 0.5. The curve is tri-linear,
+  // b/60 < y_k < 3b/80: from y_k straight to y_u, some points cut by the initial line k z y.
+  EXPECT_NEAR(s.A(), 0.88, 1e-7);
+  EXPECT_NEAR(s.B(), 0.5, 1e-7);
+  EXPECT_GT(s.y_k(), 0.4);
+  EXPECT_LT(s.y_k(), 0.9);
+  const std::vector<Expected> block = reese_block(s, title, 2, 20.0);
   expect_lines(report, at, block);
-  EXPECT_GT(y_k, 0.4);  // tri-linear: b/60 < y_k < 3b/80
-  EXPECT_LT(y_k, 0.9);
-
-  // Tri-linear points: 0, y_k, 12 steps to y_u, y_u, 2.5 and 5 percent beyond. A point where
-  // the initial line k z y cuts the curve is marked.
-  std::vector<double> ys = {0.0, y_k};
-  for (int j = 1; j <= 12; ++j) ys.push_back(y_k + j * (0.9 - y_k) / 13.0);
-  ys.insert(ys.end(), {0.9, 0.9225, 0.945});
-  const std::size_t first_row = at + block.size();
-  const std::vector<Row> rows = rows_at(report, first_row, 17);
-  bool any_mark = false;
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    const double y = ys[k];
-    expect_row(rows[k], y, s.p(y), "row " + std::to_string(k + 1));
-    const double line = s.E0() * y;
-    const double curve = s.segments(y);
-    if (line < curve * (1.0 - 1e-6)) {
-      EXPECT_EQ(rows[k].mark, "   *") << k + 1;
-    } else if (line > curve * (1.0 + 1e-6) || y == 0.0) {
-      EXPECT_EQ(rows[k].mark, "") << k + 1;
-    }
-    any_mark = any_mark || !rows[k].mark.empty();
-  }
-  EXPECT_TRUE(any_mark);
-  expect_lines(report, first_row + 17,
-               {literal(""), literal("* p value(s) computed using p = k * Eff x * y "),
-                literal(std::string(80, '-'))});
-  expect_plot_points(plot, "sand", 3, rows);
+  EXPECT_TRUE(expect_reese_rows(report, at + block.size(), s, false));
+  expect_plot_points(plot, "sand", 3, rows_at(report, at + block.size(), 17));
 
   // Curve 1 at 2 ft in the dry sand, k from the default table: the normal shape, with the
   // points y_k, ten steps to b/60, 13b/480 and y_u.
-  const std::size_t top = find_line(report, title, 1);
   const ReeseSand dry{
       34.0, 115.0 / 1728.0, 24.0, 1.2098290369522147e-07 * std::pow(34.0, 5.694468), 24.0, 24.0};
-  std::vector<Expected> top_block = {literal(title),
-                                     literal(""),
-                                     literal("Soil Layer Number                                  "
-                                             "    =            1"),
-                                     value("Depth below pile head", 2.0, "ft"),
-                                     value("Depth below ground surface", 2.0, "ft"),
-                                     value("Equivalent Depth (see note)", 2.0, "ft")};
-  append(top_block, slope_lines());
-  append(top_block,
-         {value("Pile Diameter, b", 24.0, "in"), value("Angle of Friction", 34.0, "degrees"),
-          value("Avg. Eff. Unit Weight", 115.0 / 1728.0, "pci"),
-          value("Avg. Eff. Unit Weight", 115.0, "pcf"), value("kpy", dry.k, "pci")});
+  EXPECT_LT(dry.y_k(), dry.y_m());
+  const std::size_t top = find_line(report, title, 1);
+  const std::vector<Expected> top_block = reese_block(dry, title, 1, 2.0);
   expect_lines(report, top, top_block);
-  const double dry_y_k = dry.y_k();
-  std::vector<double> dry_ys = {0.0, dry_y_k};
-  for (int j = 1; j <= 10; ++j) dry_ys.push_back(dry_y_k + j * (0.4 - dry_y_k) / 11.0);
-  dry_ys.insert(dry_ys.end(), {0.4, 0.65, 0.9, 0.9225, 0.945});
-  const std::size_t shape_note =
-      find_line(report,
-                "This curve has the normal shape for a Reese sand p-y curve where Yk < Ym "
-                "< Yu.");
-  EXPECT_LT(shape_note, find_line(report, title, 2));
-  const std::vector<Row> dry_rows = rows_at(report, shape_note + 4, 17);
-  for (std::size_t k = 0; k < dry_rows.size(); ++k) {
-    expect_row(dry_rows[k], dry_ys[k], dry.p(dry_ys[k]), "2 ft, row " + std::to_string(k + 1));
-  }
-  expect_lines(report, shape_note + 21,
-               {literal(""),
-                literal("The above p-y curve was computed using internal default values of k.")});
+  expect_reese_rows(report, top + top_block.size(), dry, true);
   EXPECT_EQ(plot[find_line(plot, "    3" + std::string(75, ' ') +
                                      "Line 6 : number of output p-y curves") +
                  1]
@@ -468,16 +239,6 @@ std::string two_sands(int code, double phi_below) {
        << code << " 0.0 12.0\n115.0 34.0 0.0\n115.0 34.0 0.0\n"
        << code << " 12.0 70.0\n62.6 " << phi_below << " 60.0\n62.6 " << phi_below << " 60.0\n";
   return with_soil(example("sand_reese.tp7"), soil.str());
-}
-
-std::string one_sand(int code, const std::string& properties, const std::string& slope = "") {
-  std::string text =
-      with_soil(example("sand_reese.tp7"), "1\n" + std::to_string(code) + " 0.0 70.0\n" +
-                                               properties + "\n" + properties + "\n");
-  if (!slope.empty()) {
-    text = replaced(text, "LOADING\n", "PILE BATTER AND SLOPE\n" + slope + "\n0.0\nLOADING\n");
-  }
-  return text;
 }
 
 struct ErrorCase {
