@@ -85,6 +85,10 @@ void api_sand_moduli(Engine& engine, const LayerCall& call);          // api_san
 void api_sand_curves(Engine& engine, const LayerCall& call);
 void liquefied_sand_moduli(Engine& engine, const LayerCall& call);    // liquefied_sand.cpp
 void liquefied_sand_curves(Engine& engine, const LayerCall& call);
+void stiff_clay_moduli(Engine& engine, const LayerCall& call);        // stiff_clay.cpp
+void stiff_clay_curves(Engine& engine, const LayerCall& call);
+void cemented_silt_moduli(Engine& engine, const LayerCall& call);     // cemented_silt.cpp
+void cemented_silt_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
 // A layer holding pile nodes whose criterion has no entry point yet ends the run, rather than
@@ -108,17 +112,26 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
       .limit_not_a_number = {235, "RUN00035"},
       .modulus_not_a_number = {236, "RUN00036"},
       .default_eps50 = errors::kRunSoftClayJEps50}},
-    {"StfClyBW", criterion::kStiffClayWithWater, Layering::kCorrected, nullptr, nullptr,
+    {"StfClyBW", criterion::kStiffClayWithWater, Layering::kCorrected, stiff_clay_moduli,
+     stiff_clay_curves,
      {.line7 = "stiff clay with free water",
       .line8 = "static stiff clay with free water",
       .line8_cyclic = "cyclic stiff clay with free water"},
-     {.zero_strength = {114, "INP00014"}}},
-    {"StfClyAW", criterion::kStiffClayWithoutWater, Layering::kCorrected, nullptr, nullptr,
+     {.zero_strength = {114, "INP00014"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .default_eps50 = errors::kRunStiffClayEps50}},
+    {"StfClyAW", criterion::kStiffClayWithoutWater, Layering::kCorrected, stiff_clay_moduli,
+     stiff_clay_curves,
      {.line7 = "stiff clay w/o free water", .line8 = "stiff clay w/o water"},
-     {.zero_strength = {113, "INP00013"}}},
-    {"StfClyAK", criterion::kStiffClayWithoutWaterK, Layering::kCorrected, nullptr, nullptr,
+     {.zero_strength = {113, "INP00013"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .default_eps50 = errors::kRunStiffClayEps50}},
+    {"StfClyAK", criterion::kStiffClayWithoutWaterK, Layering::kCorrected, stiff_clay_moduli,
+     stiff_clay_curves,
      {.line7 = "stiff clay w/o free water with k", .line8 = "stiff clay with k"},
-     {.zero_strength = {113, "INP00013"}}},
+     {.zero_strength = {113, "INP00013"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .default_eps50 = errors::kRunStiffClayEps50}},
     {"Sand", criterion::kSand, Layering::kCorrected, reese_sand_moduli, reese_sand_curves,
      {.line7 = "sand", .line8 = "sand"},
      {.zero_strength = {108, "INP00008"},
@@ -134,9 +147,12 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
      liquefied_sand_curves,
      {.line7 = "liquefied sand", .line8 = "liquefied sand", .line8_k_width = 2},
      {.modulus_not_a_number = errors::kRunModulusNotANumber}},
-    {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, nullptr, nullptr,
+    {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, cemented_silt_moduli,
+     cemented_silt_curves,
      {.line7 = "cemented silt (in)", .line7_si = "cemented silt (m)", .line8 = "cemented c-phi"},
-     {}},
+     {.zero_strength = {148, "INP00048"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .steep_slope = {223, "RUN00023"}}},
     {"User p-y", criterion::kUserPY, Layering::kNeutral, nullptr, nullptr,
      {.line7 = "user-input p-y curve", .line8 = "user-input p-y curve", .line8_k_width = 2},
      {}},

@@ -370,10 +370,10 @@ void check_modulus(Engine& engine, const LayerCall& call, const Station& station
               "zero.");
 }
 
-SlopingGroundFactors sloping_ground_factors(double theta) {
+SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two) {
   const double t = std::fabs(theta);
   constexpr double kQuarterPi = 0.7853981633974483;
-  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * 0.70710677 / std::cos(t + kQuarterPi)};
+  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * half_root_two / std::cos(t + kQuarterPi)};
 }
 
 double clay_sloping_factor(const SlopingGroundFactors& factors, double theta, double Y) {

@@ -101,9 +101,10 @@ inline double trapezoid(double a, double b, double h) { return (a + b) * h / 2.0
 // Reduction of the ultimate resistance of a clay on sloping ground, for the slope magnitude.
 struct SlopingGroundFactors {
   double down = 1.0;  // pile moving down the slope: 1 / (1 + tan t)
-  double up = 1.0;    // pile moving up the slope: cos t * 0.70710677 / cos(t + pi/4)
+  double up = 1.0;    // pile moving up the slope: cos t * sqrt(2)/2 / cos(t + pi/4)
 };
-SlopingGroundFactors sloping_ground_factors(double theta);
+// `half_root_two`: the value of sqrt(2)/2 the criterion works with.
+SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two = 0.70710677);
 
 // The clay rule for the factor at a station: down when the deflection and the slope have the
 // same sign, up when opposite, 1 when either is within 1e-20 of zero.

@@ -188,10 +188,6 @@ void report_block(Engine& engine, const LayerCall& call, const Station& s,
   }
 }
 
-// Whether a deflection Y moves the pile the way the ground slopes (the Reese rule: a value of
-// 1e-14 or less counts as negative, for the deflection and the slope alike).
-bool reese_with_slope(double Y, double theta) { return (Y > 1e-14) == (theta > 1e-14); }
-
 ReeseSandAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, double Y) {
   const double theta = engine.inclination.slope_minus_batter;
   const SandInputs in = resolve_sand_station(engine, call, s, reese_with_slope(Y, theta));

@@ -163,6 +163,10 @@ std::array<double, 17> api_sand_points(const ApiSandCurve& curve, double surface
 // curves take the direction of a sloping-ground wedge from it).
 double pile_deflection_at_depth(const Engine& engine, double X);
 
+// Whether a deflection Y moves the pile the way the ground slopes, by the Reese rule: a value
+// of 1e-14 or less counts as negative, for the deflection and the slope alike.
+inline bool reese_with_slope(double Y, double theta) { return (Y > 1e-14) == (theta > 1e-14); }
+
 // Friction angle, unit weight, k and effective depth at a station, with the checks of the
 // criterion (zero friction angle, unreasonable friction angle, too steep a slope). A default k
 // is stored back as k top = k bottom = 0. `with_slope` is the direction of the deflection.
