@@ -92,7 +92,8 @@ double stiff_clay_sloping_factor(const SlopingGroundFactors& f, double theta, do
     write_report_then_message(
         engine,
         {"", banner, "", "An error was detected in the input data used to compute p-y curves in ",
-         "stiff clay with free water.", "Problem:  Zero was input for the cohesion of a stiff clay. ",
+         "stiff clay with free water.",
+         "Problem:  Zero was input for the cohesion of a stiff clay. ",
          "Solution:  Check and compare the values of shear strength and revise the ",
          "input so that the strength values are correct for the soil types specified."});
   } else {

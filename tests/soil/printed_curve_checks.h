@@ -92,7 +92,8 @@ inline void expect_lines(const std::vector<std::string>& report, std::size_t fir
 inline double printed_value(const std::string& line) { return std::stod(line.substr(57, 12)); }
 
 // Index of the n-th (from 1) line equal to `text`.
-inline std::size_t find_line(const std::vector<std::string>& lines, const std::string& text, int n = 1) {
+inline std::size_t find_line(const std::vector<std::string>& lines, const std::string& text,
+                             int n = 1) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i] == text && --n == 0) return i;
   }
@@ -105,7 +106,8 @@ struct Row {
   std::string mark;
 };
 
-inline std::vector<Row> rows_at(const std::vector<std::string>& report, std::size_t first, int count) {
+inline std::vector<Row> rows_at(const std::vector<std::string>& report, std::size_t first,
+                                int count) {
   std::vector<Row> rows;
   for (int k = 0; k < count && first + k < report.size(); ++k) {
     const std::string& line = report[first + k];
@@ -122,8 +124,8 @@ inline void expect_row(const Row& row, double y, double p, const std::string& wh
 }
 
 // The Line 8 values of curve `curve` in the plot file equal its report rows.
-inline void expect_plot_points(const std::vector<std::string>& plot, const std::string& words, int curve,
-                        const std::vector<Row>& rows, int k_width = 0) {
+inline void expect_plot_points(const std::vector<std::string>& plot, const std::string& words,
+                               int curve, const std::vector<Row>& rows, int k_width = 0) {
   std::size_t line7 = plot.size();
   for (std::size_t i = 0; i < plot.size(); ++i) {
     if (plot[i].find("Line 7:  p-y curve depth in " + words + ", no. p-y points on curve no. " +
