@@ -184,8 +184,9 @@ CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in) {
   CementedSiltAtDepth d;
   d.in = in;
   SandInputs& sand = d.in.sand;
-  // Above the ground surface there is no soil: the depth counts as 0.
+  // Above the ground surface there is no soil: the depths count as 0.
   if (sand.z_e < 0.0) sand.z_e = 0.0;
+  if (sand.z < 0.0) sand.z = 0.0;
   const double z_e = sand.z_e;
   const double b = sand.b;
   const double c = in.c;
