@@ -120,18 +120,9 @@ CementedSiltAtDepth resolve(Engine& engine, const LayerCall& call, const Station
   // What the equivalent depth of the layer is computed from, at its first node.
   const SandCoefficients c =
       sand_coefficients(sand.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
-  NodeSoilParameters parameters;
-  parameters.b = s.b;
+  NodeSoilParameters parameters = wedge_soil_parameters(s, sand.gamma, sand.phi, c);
   parameters.c = in.c;
-  parameters.gamma = sand.gamma;
   parameters.J = in.J;
-  parameters.phi = sand.phi;
-  parameters.alpha = c.alpha;
-  parameters.beta = c.beta;
-  parameters.K0 = c.K0;
-  parameters.Ka = c.Ka_wedge;
-  parameters.Kp = c.Kp;
-  parameters.z0 = s.z;
   sand.z_e = effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
   return cemented_silt_at_depth(in);
 }
@@ -261,7 +252,6 @@ double cemented_silt_default_eps50(int units, double c) {
 
 void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
   const SoilLayers& soil = engine.soil;
-  const double h = engine.nodes.h;
   const int i = call.layer;
   double& F = engine.py.FLayer[i];
   double previous_p_u = 0.0;
@@ -277,12 +267,7 @@ void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
     set_node_modulus(engine, s, Es);
 
     // Ultimate resistance over the layer, for the equivalent depths of the layers below.
-    if (s.first) {
-      F = 0.0;
-    } else {
-      F += trapezoid(previous_p_u, curve.p_u, h);
-    }
-    if (s.last) F += curve.p_u * (soil.XLayerBottom[i] - s.x);
+    accumulate_layer_resistance(engine, s, previous_p_u, curve.p_u);
     if (soil.XS < -0.00001 && i == 1) {
       F = (3.0 * d.in.c * s.b + curve.p_u) / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
     }

@@ -370,6 +370,17 @@ void check_modulus(Engine& engine, const LayerCall& call, const Station& station
               "zero.");
 }
 
+void accumulate_layer_resistance(Engine& engine, const Station& station, double previous_p_u,
+                                 double p_u) {
+  double& F = engine.py.FLayer[station.layer];
+  if (station.first) {
+    F = 0.0;
+  } else {
+    F += trapezoid(previous_p_u, p_u, engine.nodes.h);
+  }
+  if (station.last) F += p_u * (engine.soil.XLayerBottom[station.layer] - station.x);
+}
+
 SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two) {
   const double t = std::fabs(theta);
   constexpr double kQuarterPi = 0.7853981633974483;

@@ -173,6 +173,11 @@ inline bool reese_with_slope(double Y, double theta) { return (Y > 1e-14) == (th
 SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
                                 bool with_slope);
 
+// What the equivalent depth of a layer with a sand wedge is computed from at a station: width,
+// unit weight, friction angle (degrees), wedge coefficients and depth below the ground surface.
+NodeSoilParameters wedge_soil_parameters(const Station& s, double gamma, double phi,
+                                         const SandCoefficients& c);
+
 // The note on the depth used, after the values of a report block.
 void report_layering_note(Engine& engine);
 

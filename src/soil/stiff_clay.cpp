@@ -489,7 +489,6 @@ double stiff_clay_default_k(StiffClayKind kind, int units, bool cyclic, double c
 void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
   const StiffClayVariant& v = variant_of(call);
   const SoilLayers& soil = engine.soil;
-  const double h = engine.nodes.h;
   const int i = call.layer;
   double& F = engine.py.FLayer[i];
   RunningAverage running;
@@ -515,12 +514,7 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
     set_node_modulus(engine, s, Es);
 
     // Ultimate resistance over the layer, for the equivalent depths of the layers below.
-    if (s.first) {
-      F = 0.0;
-    } else {
-      F += trapezoid(previous_p_u, curve.p_u, h);
-    }
-    if (s.last) F += curve.p_u * (soil.XLayerBottom[i] - s.x);
+    accumulate_layer_resistance(engine, s, previous_p_u, curve.p_u);
     if (soil.XS < -0.00001 && i == 1) {
       const double thickness = soil.XLayerBottom[1] - soil.XLayerTop[1];
       F = v.kind == StiffClayKind::kWithWater

@@ -135,6 +135,40 @@ std::vector<double> without_water_points(double y50, bool cyclic) {
   return ys;
 }
 
+// The report block of a clay without free water at `depth` ft in `layer`; with k (s.k != 0)
+// the title has a second line and the angles give way to k.
+std::vector<Expected> without_water_block(const std::string& title, int layer, double depth,
+                                          const WithoutWater& s) {
+  const bool with_k = s.k != 0.0;
+  std::vector<Expected> block = {literal(title)};
+  if (with_k) block.push_back(literal("with Option of Defining Initial k"));
+  append(block, {literal(""), literal(kSoilLayer + std::to_string(layer)),
+                 value("Depth below pile head", depth, "ft"),
+                 value("Depth below ground surface", depth, "ft"),
+                 value("Equivalent Depth", s.x / 12.0, "ft")});
+  if (!with_k) {
+    append(block, {value("Ground Slope Angle", 0.0, "degrees"),
+                   value("Pile Batter Angle", 0.0, "degrees"),
+                   value("Effective Slope", 0.0, "degrees")});
+  }
+  append(block, {value("Diameter", kB, "in"), value("Undrained cohesion, c", s.c, "psi"),
+                 value("Undrained cohesion, c", s.c * 144.0, "psf"),
+                 value("Average Eff. Unit Weight", s.gamma, "pci"),
+                 value("Average Eff. Unit Weight", s.gamma * 1728.0, "pcf")});
+  if (with_k) block.push_back(value("k", s.k, "pci"));
+  append(block,
+         {value("Epsilon-50", s.eps50),
+          value("Pct", (3.0 + s.gamma * s.x / s.c + 0.5 * s.x / kB) * s.c * kB, "lb/in"),
+          value("Pcd", 9.0 * s.c * kB, "lb/in"), value("Pu", s.p_u(), "lb/in"),
+          value("y50", s.y50(), "in"), value("p-multiplier", 1.0), value("y-multiplier", 1.0)});
+  if (s.cyclic) {
+    block.push_back(value(with_k ? "Number of Cycles of Loading" : "Number of cycles of loading",
+                          100.0));
+  }
+  append(block, {literal(""), literal(kHeading), literal(kDashes)});
+  return block;
+}
+
 TEST_P(ClayRuns, StiffClayWithoutFreeWaterAtFifteenFeet) {
   const std::string head = title("Stiff Clay without Free Water");
   const std::size_t at = find_line(report_, head);
@@ -143,30 +177,7 @@ TEST_P(ClayRuns, StiffClayWithoutFreeWaterAtFifteenFeet) {
   EXPECT_GT(z_e, 60.0);
   EXPECT_LT(z_e, 180.0);
   const WithoutWater s{2250.0 / 144.0, gamma_avg(180.0), 0.005, kB, z_e, cyclic(), 100.0};
-  std::vector<Expected> block = {literal(head),
-                                 literal(""),
-                                 literal(kSoilLayer + "2"),
-                                 value("Depth below pile head", 15.0, "ft"),
-                                 value("Depth below ground surface", 15.0, "ft"),
-                                 value("Equivalent Depth", z_e / 12.0, "ft"),
-                                 value("Ground Slope Angle", 0.0, "degrees"),
-                                 value("Pile Batter Angle", 0.0, "degrees"),
-                                 value("Effective Slope", 0.0, "degrees"),
-                                 value("Diameter", kB, "in"),
-                                 value("Undrained cohesion, c", s.c, "psi"),
-                                 value("Undrained cohesion, c", 2250.0, "psf"),
-                                 value("Average Eff. Unit Weight", s.gamma, "pci"),
-                                 value("Average Eff. Unit Weight", s.gamma * 1728.0, "pcf"),
-                                 value("Epsilon-50", 0.005),
-                                 value("Pct", (3.0 + s.gamma * z_e / s.c + 0.5 * z_e / kB) * s.c * kB,
-                                       "lb/in"),
-                                 value("Pcd", 9.0 * s.c * kB, "lb/in"),
-                                 value("Pu", s.p_u(), "lb/in"),
-                                 value("y50", s.y50(), "in"),
-                                 value("p-multiplier", 1.0),
-                                 value("y-multiplier", 1.0)};
-  if (cyclic()) block.push_back(value("Number of cycles of loading", 100.0));
-  append(block, {literal(""), literal(kHeading), literal(kDashes)});
+  const std::vector<Expected> block = without_water_block(head, 2, 15.0, s);
   expect_lines(report_, at, block);
 
   // Below 0.00002 b the curve is the static secant through that deflection (point 4 lies on
@@ -190,30 +201,9 @@ TEST_P(ClayRuns, StiffClayWithoutFreeWaterUsingKAtTwentyEightFeet) {
   const double z_e = 12.0 * printed_value(report_[at + 6]);
   EXPECT_GT(z_e, 96.0);
   EXPECT_LT(z_e, 336.0);
-  const WithoutWater s{3000.0 / 144.0, gamma_avg(336.0), 0.004, kB, z_e, cyclic(), 100.0, 1000.0};
-  std::vector<Expected> block = {literal(head),
-                                 literal("with Option of Defining Initial k"),
-                                 literal(""),
-                                 literal(kSoilLayer + "3"),
-                                 value("Depth below pile head", 28.0, "ft"),
-                                 value("Depth below ground surface", 28.0, "ft"),
-                                 value("Equivalent Depth", z_e / 12.0, "ft"),
-                                 value("Diameter", kB, "in"),
-                                 value("Undrained cohesion, c", s.c, "psi"),
-                                 value("Undrained cohesion, c", 3000.0, "psf"),
-                                 value("Average Eff. Unit Weight", s.gamma, "pci"),
-                                 value("Average Eff. Unit Weight", s.gamma * 1728.0, "pcf"),
-                                 value("k", 1000.0, "pci"),
-                                 value("Epsilon-50", 0.004),
-                                 value("Pct", (3.0 + s.gamma * z_e / s.c + 0.5 * z_e / kB) * s.c * kB,
-                                       "lb/in"),
-                                 value("Pcd", 9.0 * s.c * kB, "lb/in"),
-                                 value("Pu", s.p_u(), "lb/in"),
-                                 value("y50", s.y50(), "in"),
-                                 value("p-multiplier", 1.0),
-                                 value("y-multiplier", 1.0)};
-  if (cyclic()) block.push_back(value("Number of Cycles of Loading", 100.0));
-  append(block, {literal(""), literal(kHeading), literal(kDashes)});
+  const WithoutWater s{3000.0 / 144.0, gamma_avg(336.0), 0.004, kB, z_e, cyclic(), 100.0,
+                       1000.0};
+  const std::vector<Expected> block = without_water_block(head, 3, 28.0, s);
   expect_lines(report_, at, block);
   const std::vector<Row> rows = rows_at(report_, at + block.size(), 17);
   expect_rows(rows, without_water_points(s.y50(), cyclic()), [&](double y) { return s.p(y); },
