@@ -30,27 +30,7 @@ class OneSection final : public PileSectionView {
 // temporary folder.
 std::unique_ptr<Engine> make_engine() {
   auto engine = torva::bench::make_bench_engine("torva-py-bench");
-  Options& options = engine->options;
-  options.NumIncrements = 500;
-
-  Sections& sections = engine->sections;
-  sections.count = 1;
-  sections.point_count = 2;
-  sections.pile_length = kLength;
-  sections.table[0].type = kDrilledShaft;
-  sections.table[0].bottom = kLength;
-  sections.points[0] = SectionPoint{0.0, kWidth, 1.0, 1.0, 1.0, 0.0};
-  sections.points[1] = SectionPoint{kLength, kWidth, 1.0, 1.0, 1.0, 0.0};
-
-  NodeTable& nodes = engine->nodes;
-  nodes.N = 501;
-  nodes.h = kLength / 500;
-  for (int i = 1; i <= nodes.N; ++i) {
-    nodes.x[i] = (i - 1) * nodes.h;
-    nodes.z[i] = nodes.x[i];
-    nodes.EI[i] = kEI;
-    nodes.section[i] = 1;
-  }
+  torva::bench::make_bench_pile(*engine, 500, kLength, kWidth, kEI);
 
   // Soft clay growing stronger with depth: 3, 6 and 10 psi at the layer tops.
   SoilLayers& soil = engine->soil;

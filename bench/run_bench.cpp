@@ -55,5 +55,7 @@ BENCHMARK_CAPTURE(run_example, api_sand_500_increments, "api_sand.tp7", 500)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, liquefied_sand_si_500_increments, "liquefied_sand_si.tp7", 500)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, stiff_clay_silt_us_500_increments, "stiff_clay_silt_us.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
