@@ -48,7 +48,8 @@ enum class Layering {
 //   "Line 8(" k "): y, p, for " line8
 struct PlotWords {
   std::string_view line7{};
-  std::string_view line7_si{};  // SI runs, where the words name the unit; empty: line7
+  std::string_view line7_si{};  // runs not in US customary units, where the words name the
+                                // unit; empty: line7
   std::string_view line7_tail = ", no. p-y points on curve no. ";
   std::string_view line8{};
   std::string_view line8_cyclic{};  // cyclic loading, where the words differ; empty: line8

@@ -449,8 +449,8 @@ void report_slope_angles(Engine& engine) {
 
 void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points) {
   const PlotWords& words = curve.call->entry->words;
-  const bool si = engine.options.IUNITS == kUnitsSI;
-  const std::string_view line7 = si && !words.line7_si.empty() ? words.line7_si : words.line7;
+  const bool us = engine.options.IUNITS == kUnitsUS;
+  const std::string_view line7 = !us && !words.line7_si.empty() ? words.line7_si : words.line7;
   PlotLine7(engine.run.plot, curve.depth, points, line7, curve.record, words.line7_tail);
   const UnitLabels& labels = engine.run.labels;
   TextFile& report = engine.run.report;

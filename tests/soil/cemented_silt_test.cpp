@@ -158,7 +158,8 @@ TEST(CementedSiltDefaults, KOfTheStrengthPlusTheFrictionalPart) {
   EXPECT_EQ(cemented_silt_default_k(kUnitsUS, false, 1500.0 / 144.0, 33.0, 0.04), 560.0);
   EXPECT_EQ(cemented_silt_default_k(kUnitsUS, true, 1500.0 / 144.0, 33.0, 0.05), 200.0 + 90.0);
   EXPECT_EQ(cemented_silt_default_k(kUnitsUS, false, 1500.0 / 144.0, 30.0, 0.04), 520.0);
-  EXPECT_EQ(cemented_silt_default_k(kUnitsSI, false, 30.0, 40.0, 18.0), 67861.796875 + 61075.6015625);
+  EXPECT_EQ(cemented_silt_default_k(kUnitsSI, false, 30.0, 40.0, 18.0),
+            67861.796875 + 61075.6015625);
   EXPECT_EQ(cemented_silt_default_k(kUnitsGeneral, false, 30.0, 40.0, 18.0), 0.0);
   // eps50 (reported only): the soft clay values, on SI bounds of the silt's own.
   EXPECT_NEAR(cemented_silt_default_eps50(kUnitsSI, 23.9401), 0.02, 1e-9);
@@ -182,6 +183,29 @@ TEST_F(CementedSiltLayers, NoStrengthAtTheGroundSurfaceRunsWithNoResistanceThere
   engine().profile.c[1] = 0.0;
   EXPECT_EQ(modulus_after_pass(1, 0.5), 0.0);
   EXPECT_EQ(engine().run.ErrorNumber, 0);
+}
+
+TEST_F(CementedSiltLayers, PrintedCurveNamesItsLengthUnitInThePlotRecord) {
+  struct Case {
+    const Setting* setting;
+    int units;
+    const char* words;
+  };
+  const Case cases[] = {{&kUS, kUnitsUS, "cemented silt (in)"},
+                        {&kSI, kUnitsSI, "cemented silt (m)"},
+                        {&kSI, kUnitsGeneral, "cemented silt (m)"}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(engine().run.plot.open(folder_.file("plot.txt").string()));
+    build(*c.setting);
+    use_units(c.units);
+    request_curves({c.setting->length / 8.0});
+    PYOutputAtDepths(engine());
+    ASSERT_EQ(engine().run.ErrorNumber, 0);
+    const std::vector<std::string> lines = plot();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1].substr(104), std::string("Line 7:  p-y curve depth in ") + c.words +
+                                        ", no. p-y points on curve no. 1");
+  }
 }
 
 // ---- Checks, in order ----------------------------------------------------------------------

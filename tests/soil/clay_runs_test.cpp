@@ -49,7 +49,7 @@ std::vector<double> scaled(const std::vector<double>& shares, double unit) {
 }
 
 const std::string kHeading = "     y, in             p, lb/in";
-const std::string kSoilLayer = "Soil Layer Number                                      =            ";
+const std::string kSoilLayer = "Soil Layer Number" + std::string(38, ' ') + "=            ";
 
 std::string input_for(bool cyclic) {
   const std::string text = example("stiff_clay_silt_us.tp7");
@@ -95,7 +95,8 @@ TEST_P(ClayRuns, StiffClayWithFreeWaterAtFiveFeet) {
                                  value("y50", s.y50(), "in"),
                                  value("As", s.As()),
                                  value(cyclic() ? "Ac" : "Ac (not used)", s.Ac()),
-                                 value("pct", 2.0 * s.c_a * kB + (s.gamma * kB + 2.83 * s.c_a) * 60.0,
+                                 value("pct",
+                                       2.0 * s.c_a * kB + (s.gamma * kB + 2.83 * s.c_a) * 60.0,
                                        "lb/in"),
                                  value("pcd", 11.0 * s.c * kB, "lb/in"),
                                  value("pc", s.p_c(), "lb/in"),
@@ -266,6 +267,115 @@ TEST_P(ClayRuns, CementedSiltAtFortyFiveFeet) {
   const std::vector<Row> rows = rows_at(report_, at + block.size(), 17);
   expect_rows(rows, ys, [&](double y) { return s.p(y); }, "45 ft");
   expect_plot_points(plot_, "cemented silt (in)", 4, rows, 0, "cemented c-phi");
+}
+
+// The example with its soil replaced by one layer of `code` (70 ft), both property records
+// `properties`; `slope` (degrees) adds a ground slope, `units` replaces the unit line.
+std::string one_layer(int code, const std::string& properties, const std::string& slope = "",
+                      const std::string& units = "") {
+  std::string text =
+      with_soil(example("stiff_clay_silt_us.tp7"), "1\n" + std::to_string(code) + " 0.0 70.0\n" +
+                                                       properties + "\n" + properties + "\n");
+  if (!slope.empty()) {
+    text = replaced(text, "LOADING\n", "PILE BATTER AND SLOPE\n" + slope + "\n0.0\nLOADING\n");
+  }
+  if (!units.empty()) text = replaced(text, "Units USCS", units);
+  return text;
+}
+
+TEST(ClayRunErrors, InputsThatEndTheRun) {
+  const ErrorCase cases[] = {
+      {"stiff clay with free water without strength below the ground surface",
+       with_soil(example("stiff_clay_silt_us.tp7"),
+                 "2\n2 0.0 10.0\n55.0 1000.0 0.0 0.0\n55.0 1000.0 0.0 0.0\n"
+                 "2 10.0 70.0\n55.0 0.0 0.0 0.0\n55.0 0.0 0.0 0.0\n"),
+       114,
+       "Torva ended prematurely due to input error number INP00014",
+       {"", "**** Input Data Error No. 14 ****", "",
+        "An error was detected in the input data used to compute p-y curves in ",
+        "stiff clay with free water.",
+        "Problem:  Zero was input for the cohesion of a stiff clay. ",
+        "Solution:  Check and compare the values of shear strength and revise the ",
+        "input so that the strength values are correct for the soil types specified."}},
+      {"stiff clay without free water without strength",
+       one_layer(3, "60.0 0.0 0.005"),
+       113,
+       "Torva ended prematurely due to input error number INP00013",
+       {"", "**** Input Data Error No. 13 ****", "", "An error was detected in the input data.",
+        "Problem:  Zero was input for cohesion of stiff clay without free water.",
+        "Solution:  Please check the values of soil shear strength and revise the input data."}},
+      {"cemented silt without cohesion",
+       one_layer(11, "65.0 0.0 32.0 0.0 100.0"),
+       148,
+       "Torva ended prematurely due to input error number INP00048",
+       {"", "**** Input Data Error No. 48 ****", "",
+        "Problem: A negative or zero value of cohesion was input for ",
+        "a soil defined as a silt.", "Layer = 1, Depth =   0.7200E+01, c =   0.0000E+00",
+        "Solution:  Please revise and correct the input data.  ",
+        "Both cohesion and friction angle should be non-zero for silt soils."}},
+      {"cemented silt without friction",
+       one_layer(11, "65.0 500.0 0.0 0.0 100.0"),
+       110,
+       "Torva ended prematurely due to input error number INP00010",
+       {"", "**** Input Data Error No. 10 ****", "",
+        "Problem:  A negative or zero value was input for the friction angle for a silt.",
+        "Solution:  Please revise and correct the input data.  ",
+        "Both cohesion and friction angle must be non-zero for the cemented silt soil."}},
+      {"cemented silt with cohesion below a slope steeper than its friction angle",
+       one_layer(11, "65.0 500.0 32.0 0.0 100.0", "40.0"),
+       223,
+       "Torva ended prematurely due to runtime error number RUN00023",
+       {"", "**** Runtime Error No. 23 ****", "",
+        "A runtime error occurred due to the ground slope angle being",
+        "greater than the friction angle for silt for layer 1.",
+        "Problem:  The angle of the ground slope can not be greater ",
+        "than the internal friction angle of silt.",
+        "Solution:  Set the value for slope angle to be less than ",
+        "the angle of friction or convert the layer into an equivalent", "strength clay layer."}},
+      {"cohesionless cemented silt at the top of a slope as steep as its friction angle",
+       one_layer(11, "65.0 0.0 30.0 0.0 100.0", "30.0"),
+       111,
+       "Torva ended prematurely due to input error number INP00011",
+       {"", "**** Input Data Error No. 11 ****", "",
+        "An error was detected in the input data when computing a p-y.",
+        "curve using the criteria for silt for layer 1.",
+        "Problem:  The angle of the ground slope can not be greater ",
+        "than the internal friction angle of cohesionless silt.",
+        "Solution:  Set the value for slope angle to be less than ", "the angle of friction."}},
+      {"stiff clay with free water with an initial modulus beyond the numbers",
+       one_layer(2, "55.0 1000.0 0.007 1e308"),
+       250,
+       "Torva ended prematurely due to runtime error number RUN00050",
+       {"", "**** Runtime Error No. 50 ****", "",
+        "Problem: The soil modulus of node 2 in soil layer 1 (Stiff Clay with Free Water) is not "
+        "a number.",
+        "Solution: Check the soil properties of the layer; a required value may have been left "
+        "at zero."}},
+      {"stiff clay with the default eps50 in general units",
+       one_layer(3, "0.38 14.0 0.0", "", "Units GENERAL"),
+       251,
+       "Torva ended prematurely due to runtime error number RUN00051",
+       {"", "**** Runtime Error No. 51 ****", "",
+        "Problem: eps50 of soil layer 1 (stiff clay without free water) is 0 at depth 0.0000, and "
+        "no default value of eps50 exists in general units.",
+        "Solution: Give eps50 for the layer, or use US customary or SI units."}},
+      {"stiff clay using k with the default k in general units",
+       one_layer(4, "0.38 14.0 0.005 0.0", "", "Units GENERAL"),
+       257,
+       "Torva ended prematurely due to runtime error number RUN00057",
+       {"", "**** Runtime Error No. 57 ****", "",
+        "Problem: Soil layer 1 (Stiff Clay w/o Free Water, using k) asks for the default value "
+        "of k, and no default value of k exists in general units.",
+        "Solution: Give k for the layer, or use US customary or SI units."}},
+  };
+  for (const ErrorCase& c : cases) expect_run_ends(c);
+
+  // The static clay with free water says first, in the message file, where it found the
+  // modulus that is not a number.
+  RunFolder folder;
+  ASSERT_EQ(folder.run(cases[6].input), 250);
+  EXPECT_TRUE(contains_block(folder.messages(), {"Error in stiff clay with water at line 502", "",
+                                                 "**** Runtime Error No. 50 ****"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Loading, ClayRuns, ::testing::Values(false, true),

@@ -1,6 +1,6 @@
 // Checks of whole runs that print p-y curves: example inputs and their edits, the report's
 // "label = value unit" lines compared to the digits printed, the curve rows and their plot
-// records.
+// records, and inputs that end the run.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -158,5 +158,23 @@ inline void append(std::vector<Expected>& to, const std::vector<Expected>& more)
 }
 
 inline const std::string kDashes = "---------------   ---------------";
+
+// An input that ends the run with an error.
+struct ErrorCase {
+  const char* name;
+  std::string input;
+  int number;
+  std::string ending;             // the report's termination line
+  std::vector<std::string> text;  // in the report and the message file
+};
+
+inline void expect_run_ends(const ErrorCase& c) {
+  RunFolder folder;
+  EXPECT_EQ(folder.run(c.input), c.number) << c.name;
+  const std::vector<std::string> report = folder.report();
+  EXPECT_TRUE(contains_block(report, c.text)) << c.name;
+  EXPECT_TRUE(contains_line(report, c.ending)) << c.name;
+  EXPECT_TRUE(contains_block(folder.messages(), c.text)) << c.name;
+}
 
 }  // namespace torva::testing

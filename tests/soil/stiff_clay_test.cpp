@@ -105,7 +105,9 @@ TEST_F(StiffClay, CurvesFollowTheirPublishedFormsAtEveryDepthBothLoadingsAndBoth
             boundaries = cyclic ? std::vector<double>{0.45 * y_p, 0.6 * y_p, 1.8 * y_p}
                                 : std::vector<double>{a, 6.0 * a, 18.0 * a};
             // Where k x y cuts the curve's first part, 0.5 p_c sqrt(y / y50).
-            if (x > 0.0) boundaries.push_back(bw.y50() * std::pow(0.5 * bw.p_c() / (s.k * x * bw.y50()), 2));
+            if (x > 0.0) {
+              boundaries.push_back(bw.y50() * std::pow(0.5 * bw.p_c() / (s.k * x * bw.y50()), 2));
+            }
           } else {
             boundaries = {aw.deflection(0.5), aw.deflection(1.0)};
           }
@@ -140,21 +142,25 @@ StiffClayInputs inputs(StiffClayKind kind, double z_e, bool cyclic) {
   return in;
 }
 
+StiffClayCurve curve_of(StiffClayKind kind, double z_e, bool cyclic) {
+  return stiff_clay_at_depth(inputs(kind, z_e, cyclic)).curve;
+}
+
 TEST(StiffClayCurve, PlateausAndDeepLimits) {
   // "StfClyBW" static meets its final plateau at 18 A_s y50 and keeps it.
   for (const double z_e : {12.0, 60.0, 240.0}) {
-    const StiffClayCurve c = stiff_clay_at_depth(inputs(StiffClayKind::kWithWater, z_e, false)).curve;
+    const StiffClayCurve c = curve_of(StiffClayKind::kWithWater, z_e, false);
     const double corner = 18.0 * c.A_s * c.y50;
     EXPECT_NEAR(stiff_clay_p(c, corner * (1.0 - 1e-12)), c.p_u, 1e-9 * c.p_c) << z_e;
     EXPECT_EQ(stiff_clay_p(c, corner * 1.5), c.p_u);
-    const StiffClayCurve cyc = stiff_clay_at_depth(inputs(StiffClayKind::kWithWater, z_e, true)).curve;
+    const StiffClayCurve cyc = curve_of(StiffClayKind::kWithWater, z_e, true);
     EXPECT_NEAR(stiff_clay_p(cyc, 1.8 * 4.1 * cyc.A_s * cyc.y50 * (1.0 + 1e-12)), cyc.p_u,
                 1e-6 * cyc.p_c);
   }
   // The clays without free water reach p_u at 16 y50, cyclic at 16 y50 (1 + 0.6 log10 N).
   for (const auto kind : {StiffClayKind::kWithoutWater, StiffClayKind::kWithK}) {
     for (const bool cyclic : {false, true}) {
-      const StiffClayCurve c = stiff_clay_at_depth(inputs(kind, 120.0, cyclic)).curve;
+      const StiffClayCurve c = curve_of(kind, 120.0, cyclic);
       const double y_u = 16.0 * c.y50 * (cyclic ? 1.0 + 0.6 * 2.0 : 1.0);
       EXPECT_NEAR(stiff_clay_p(c, y_u), c.p_u, 1e-6 * c.p_u);
       EXPECT_LT(stiff_clay_p(c, 0.99 * y_u), c.p_u);
@@ -163,10 +169,8 @@ TEST(StiffClayCurve, PlateausAndDeepLimits) {
     }
   }
   // Deep: p_u = 9 c b without free water, p_c = 11 c b with it.
-  const StiffClayAtDepth aw = stiff_clay_at_depth(inputs(StiffClayKind::kWithoutWater, 600.0, false));
-  EXPECT_DOUBLE_EQ(aw.curve.p_u, 9.0 * 10.0 * 24.0);
-  const StiffClayAtDepth bw = stiff_clay_at_depth(inputs(StiffClayKind::kWithWater, 600.0, false));
-  EXPECT_DOUBLE_EQ(bw.curve.p_c, 11.0 * 10.0 * 24.0);
+  EXPECT_DOUBLE_EQ(curve_of(StiffClayKind::kWithoutWater, 600.0, false).p_u, 9.0 * 10.0 * 24.0);
+  EXPECT_DOUBLE_EQ(curve_of(StiffClayKind::kWithWater, 600.0, false).p_c, 11.0 * 10.0 * 24.0);
 }
 
 TEST(StiffClayCurve, InitialLineGovernsSmallDeflections) {
@@ -176,7 +180,7 @@ TEST(StiffClayCurve, InitialLineGovernsSmallDeflections) {
     for (const bool cyclic : {false, true}) {
       if (kind == StiffClayKind::kWithWater && cyclic) continue;
       for (const double z_e : {12.0, 120.0}) {
-        const StiffClayCurve c = stiff_clay_at_depth(inputs(kind, z_e, cyclic)).curve;
+        const StiffClayCurve c = curve_of(kind, z_e, cyclic);
         const double y = 1e-6 * c.y50;
         EXPECT_NEAR(stiff_clay_p(c, y) / y, 500.0 * z_e, 1e-9 * 500.0 * z_e);
       }
@@ -186,8 +190,10 @@ TEST(StiffClayCurve, InitialLineGovernsSmallDeflections) {
 
 TEST(StiffClayCurve, WithKStaysUnderItsInitialLineBeyondSixteenY50) {
   // At the ground surface k z = 0: no resistance at any deflection, not a jump to p_u at 16 y50.
-  const StiffClayCurve surface = stiff_clay_at_depth(inputs(StiffClayKind::kWithK, 0.0, false)).curve;
-  for (const double share : {1.0, 16.5, 50.0}) EXPECT_EQ(stiff_clay_p(surface, share * surface.y50), 0.0);
+  const StiffClayCurve surface = curve_of(StiffClayKind::kWithK, 0.0, false);
+  for (const double share : {1.0, 16.5, 50.0}) {
+    EXPECT_EQ(stiff_clay_p(surface, share * surface.y50), 0.0) << share;
+  }
   // A small k: the line k z y, below p_u, holds beyond 16 y50.
   StiffClayInputs in = inputs(StiffClayKind::kWithK, 120.0, false);
   in.k = 0.5;
@@ -353,7 +359,8 @@ TEST_F(StiffClay, ZeroCohesionBelowTheFirstNodeEndsTheRun) {
        "INP00014",
        {"**** Input Data Error No. 14 ****", "",
         "An error was detected in the input data used to compute p-y curves in ",
-        "stiff clay with free water.", "Problem:  Zero was input for the cohesion of a stiff clay. ",
+        "stiff clay with free water.",
+        "Problem:  Zero was input for the cohesion of a stiff clay. ",
         "Solution:  Check and compare the values of shear strength and revise the ",
         "input so that the strength values are correct for the soil types specified."}},
       {criterion::kStiffClayWithoutWaterK,
