@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "report/line.h"
 #include "soil/soft_clay.h"
 #include "soil/soil_profile.h"
@@ -12,8 +13,6 @@
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 constexpr double kK0 = single(0.4f);

@@ -78,6 +78,10 @@ struct CriterionEntry {
 // Entry points of the criterion families, one source file each.
 void soft_clay_moduli(Engine& engine, const LayerCall& call);         // soft_clay.cpp
 void soft_clay_curves(Engine& engine, const LayerCall& call);
+void stiff_clay_moduli(Engine& engine, const LayerCall& call);        // stiff_clay.cpp
+void stiff_clay_curves(Engine& engine, const LayerCall& call);
+void cemented_silt_moduli(Engine& engine, const LayerCall& call);     // cemented_silt.cpp
+void cemented_silt_curves(Engine& engine, const LayerCall& call);
 void elastic_subgrade_moduli(Engine& engine, const LayerCall& call);  // elastic_subgrade.cpp
 void elastic_subgrade_curves(Engine& engine, const LayerCall& call);
 void reese_sand_moduli(Engine& engine, const LayerCall& call);        // sand.cpp
@@ -86,10 +90,6 @@ void api_sand_moduli(Engine& engine, const LayerCall& call);          // api_san
 void api_sand_curves(Engine& engine, const LayerCall& call);
 void liquefied_sand_moduli(Engine& engine, const LayerCall& call);    // liquefied_sand.cpp
 void liquefied_sand_curves(Engine& engine, const LayerCall& call);
-void stiff_clay_moduli(Engine& engine, const LayerCall& call);        // stiff_clay.cpp
-void stiff_clay_curves(Engine& engine, const LayerCall& call);
-void cemented_silt_moduli(Engine& engine, const LayerCall& call);     // cemented_silt.cpp
-void cemented_silt_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
 // A layer holding pile nodes whose criterion has no entry point yet ends the run, rather than

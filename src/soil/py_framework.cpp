@@ -381,6 +381,12 @@ void accumulate_layer_resistance(Engine& engine, const Station& station, double 
   if (station.last) F += p_u * (engine.soil.XLayerBottom[station.layer] - station.x);
 }
 
+SlopingGroundFactors sloping_ground_factors(double theta) {
+  const double t = std::fabs(theta);
+  constexpr double kQuarterPi = 0.7853981633974483;
+  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * 0.70710677 / std::cos(t + kQuarterPi)};
+}
+
 SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two) {
   const double t = std::fabs(theta);
   constexpr double kQuarterPi = 0.7853981633974483;

@@ -107,10 +107,11 @@ void accumulate_layer_resistance(Engine& engine, const Station& station, double 
 // Reduction of the ultimate resistance of a clay on sloping ground, for the slope magnitude.
 struct SlopingGroundFactors {
   double down = 1.0;  // pile moving down the slope: 1 / (1 + tan t)
-  double up = 1.0;    // pile moving up the slope: cos t * sqrt(2)/2 / cos(t + pi/4)
+  double up = 1.0;    // pile moving up the slope: cos t * 0.70710677 / cos(t + pi/4)
 };
-// `half_root_two`: the value of sqrt(2)/2 the criterion works with.
-SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two = 0.70710677);
+SlopingGroundFactors sloping_ground_factors(double theta);
+// The same with the criterion's own value of sqrt(2)/2 in F_up.
+SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two);
 
 // The clay rule for the factor at a station: down when the deflection and the slope have the
 // same sign, up when opposite, 1 when either is within 1e-20 of zero.

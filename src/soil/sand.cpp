@@ -6,14 +6,13 @@
 
 #include "engine/errors.h"
 #include "model/depth_table.h"
+#include "model/single_precision.h"
 #include "report/line.h"
 #include "soil/soil_profile.h"
 
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 constexpr double kQuarterPi = 0.7853981633974483;

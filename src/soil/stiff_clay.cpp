@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "report/fields.h"
 #include "soil/sand.h"
 #include "soil/soil_profile.h"
@@ -11,8 +12,6 @@
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 // Below this deflection (length) the modulus is the initial modulus.
 constexpr double kSmallDeflection = 1e-14;
