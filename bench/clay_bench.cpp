@@ -19,7 +19,7 @@ constexpr double kWidth = 36.0;     // in
 // 32 degrees and the default k, the clays using k with 500 pci.
 std::unique_ptr<Engine> make_engine(int code, bool cyclic) {
   auto engine = torva::bench::make_bench_engine("torva-clay-bench");
-  torva::bench::make_bench_pile(*engine, 500, kLength, kWidth, 1.5e11);
+  torva::bench::make_bench_pile(*engine, kLength, kWidth);
   engine->options.CyclicLoading = cyclic;
   engine->options.NumCycles = cyclic ? 100.0 : 0.0;
   SoilLayers& soil = engine->soil;

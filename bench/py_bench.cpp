@@ -30,7 +30,9 @@ class OneSection final : public PileSectionView {
 // temporary folder.
 std::unique_ptr<Engine> make_engine() {
   auto engine = torva::bench::make_bench_engine("torva-py-bench");
-  torva::bench::make_bench_pile(*engine, 500, kLength, kWidth, kEI);
+  torva::bench::make_bench_pile(*engine, kLength, kWidth);
+  NodeTable& nodes = engine->nodes;
+  for (int i = 1; i <= nodes.N; ++i) nodes.EI[i] = kEI;
 
   // Soft clay growing stronger with depth: 3, 6 and 10 psi at the layer tops.
   SoilLayers& soil = engine->soil;
