@@ -345,6 +345,21 @@ TEST_F(StiffClay, WithWaterAveragesTheStrengthOfItsLayerFromItsFirstNodeAlsoInPr
   EXPECT_DOUBLE_EQ(running_average(kUS, 180.0), 10.5);
 }
 
+TEST_F(StiffClay, PrintedCurveOnSlopingGroundMovesAsThePileDeflectsAtItsDepth) {
+  build_one(criterion::kStiffClayWithoutWater, 10.0, 0.0, 0.0);
+  engine().inclination.slope_minus_batter = 0.2;
+  // The pile moves with the slope at 120 in; node 1, whose number the curve has, against it.
+  for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = n == 1 ? -0.5 : 0.5;
+  request_curves({120.0});
+  PYOutputAtDepths(engine());
+  double printed = 0.0;
+  for (const std::string& line : report()) {
+    if (line.compare(0, 4, "Pct ") == 0) printed = std::stod(line.substr(57, 12));
+  }
+  const double level = (3.0 + 0.02 * 120.0 / 10.0 + 0.5 * 120.0 / 24.0) * 10.0 * 24.0;
+  EXPECT_NEAR(printed, level / (1.0 + std::tan(0.2)), 1e-3);  // down the slope
+}
+
 // ---- Errors and warnings -------------------------------------------------------------------
 
 TEST_F(StiffClay, ZeroCohesionBelowTheFirstNodeEndsTheRun) {
