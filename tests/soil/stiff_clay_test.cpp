@@ -273,6 +273,20 @@ TEST_F(StiffClay, KBottomOfZeroTakesKTopAndIsStoredBack) {
   EXPECT_EQ(engine().soil.k_bottom[1], 300.0);
 }
 
+TEST_F(StiffClay, AtRestTheModulusIsTheInitialModulusWithoutMultipliers) {
+  for (const int code : {criterion::kStiffClayWithWater, criterion::kStiffClayWithoutWaterK}) {
+    engine().soil.count = 0;
+    build_one(code, 10.0, 300.0, 300.0);
+    uniform_group_factors(0.5, 2.0);
+    EXPECT_DOUBLE_EQ(modulus_after_pass(11, 0.0), 300.0 * 120.0) << code;
+    // Away from rest both multipliers apply: Es = p_mult p(y / y_mult) / y.
+    const WithoutWater ak{10.0, 0.02, 0.005, 24.0, 120.0, false, 1.0, 300.0};
+    if (code == criterion::kStiffClayWithoutWaterK) {
+      EXPECT_NEAR(modulus_after_pass(11, 0.8), 0.5 * ak.p(0.4) / 0.8, 1e-9);
+    }
+  }
+}
+
 TEST_F(StiffClay, NumberOfCyclesIsRaisedForTheRestOfTheRun) {
   build_one(criterion::kStiffClayWithoutWater, 10.0, 0.0, 0.0);
   engine().options.CyclicLoading = true;
