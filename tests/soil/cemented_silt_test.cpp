@@ -210,52 +210,26 @@ TEST_F(CementedSiltLayers, PrintedCurveNamesItsLengthUnitInThePlotRecord) {
 
 // ---- Checks, in order ----------------------------------------------------------------------
 
+// Their texts are checked with the whole runs of the inputs that cause them.
 TEST_F(CementedSiltLayers, ChecksEndTheRunInOrder) {
   struct Case {
     const char* name;
     double c, phi, slope_degrees;
     int number;
-    std::vector<std::string> text;
   };
   const Case cases[] = {
-      {"no cohesion below the top", 0.0, 32.0, 0.0, 148,
-       {"**** Input Data Error No. 48 ****", "",
-        "Problem: A negative or zero value of cohesion was input for ",
-        "a soil defined as a silt.", "Layer = 1, Depth =   0.1200E+02, c =   0.0000E+00",
-        "Solution:  Please revise and correct the input data.  ",
-        "Both cohesion and friction angle should be non-zero for silt soils."}},
-      {"no friction angle", 5.0, 0.0, 0.0, 110,
-       {"**** Input Data Error No. 10 ****", "",
-        "Problem:  A negative or zero value was input for the friction angle for a silt.",
-        "Solution:  Please revise and correct the input data.  ",
-        "Both cohesion and friction angle must be non-zero for the cemented silt soil."}},
-      {"slope steeper than phi, with cohesion", 5.0, 20.0, 25.0, 223,
-       {"**** Runtime Error No. 23 ****", "",
-        "A runtime error occurred due to the ground slope angle being",
-        "greater than the friction angle for silt for layer 1.",
-        "Problem:  The angle of the ground slope can not be greater ",
-        "than the internal friction angle of silt.",
-        "Solution:  Set the value for slope angle to be less than ",
-        "the angle of friction or convert the layer into an equivalent", "strength clay layer."}},
-      {"slope as steep as phi, no cohesion at the top", 0.0, 30.0, 30.0, 111,
-       {"**** Input Data Error No. 11 ****", "",
-        "An error was detected in the input data when computing a p-y.",
-        "curve using the criteria for silt for layer 1.",
-        "Problem:  The angle of the ground slope can not be greater ",
-        "than the internal friction angle of cohesionless silt.",
-        "Solution:  Set the value for slope angle to be less than ", "the angle of friction."}},
+      {"no cohesion below the top", 0.0, 32.0, 0.0, 148},
+      {"no friction angle (checked before the slope)", 5.0, 0.0, 10.0, 110},
+      {"slope steeper than phi, with cohesion", 5.0, 20.0, 25.0, 223},
+      // The top node, where no cohesion is accepted, meets the slope check first.
+      {"no cohesion, on a slope steeper than phi", 0.0, 20.0, 25.0, 223},
+      {"slope as steep as phi, no cohesion at the top", 0.0, 30.0, 30.0, 111},
   };
   for (const Case& c : cases) {
     build_one(c.c, c.phi, 200.0);
     engine().inclination.slope_minus_batter = c.slope_degrees * (3.141592653589793 / 180.0);
     EXPECT_THROW(PYCurveDriver(engine(), 0), RunStopped) << c.name;
     EXPECT_EQ(engine().run.ErrorNumber, c.number) << c.name;
-  }
-  const std::vector<std::string> lines = report();
-  const std::vector<std::string> message_lines = messages();
-  for (const Case& c : cases) {
-    EXPECT_TRUE(contains_block(lines, c.text)) << c.name;
-    EXPECT_TRUE(contains_block(message_lines, c.text)) << c.name;
   }
 }
 
