@@ -80,6 +80,8 @@ BENCHMARK_CAPTURE(run_example, elastic_subgrade_si, "elastic_subgrade_si.tp7", 0
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, sand_reese_500_increments, "sand_reese.tp7", 500)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, stiff_clay_silt_us_500_increments, "stiff_clay_silt_us.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, api_sand_500_increments, "api_sand.tp7", 500)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, liquefied_sand_si_500_increments, "liquefied_sand_si.tp7", 500)

@@ -65,11 +65,11 @@ inline constexpr ErrorId kRunMassiveRock{248, "RUN00048"};
 inline constexpr ErrorId kRunFrozenSoilNode{249, "RUN00049"};
 inline constexpr ErrorId kRunModulusNotANumber{250, "RUN00050"};
 inline constexpr ErrorId kRunStiffClayEps50{251, "RUN00051"};
+inline constexpr ErrorId kRunDefaultKGeneralUnits{257, "RUN00057"};
 inline constexpr ErrorId kRunPiedmontFactors{252, "RUN00052"};
 inline constexpr ErrorId kRunWeakRockPower{253, "RUN00053"};
 inline constexpr ErrorId kRunNoMomentCurvature{254, "RUN00054"};
 inline constexpr ErrorId kRunStrandHalfWidth{255, "RUN00055"};
-inline constexpr ErrorId kRunCriterionUnavailable{256, "RUN00056"};
 inline constexpr ErrorId kRunAnalysisUnavailable{259, "RUN00059"};
 inline constexpr ErrorId kInternal{999, "RUN00999"};
 }  // namespace errors

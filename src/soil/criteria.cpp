@@ -42,17 +42,6 @@ bool spring_on_soil_movement(const Engine& engine, int node) {
 
 // No p-y criterion exists for frozen soil: leaving its nodes on the starting modulus would
 // report a solution that no soil data supports.
-void report_unavailable_criterion(Engine& engine, int layer) {
-  const SoilLayers& soil = engine.soil;
-  raise_error(engine, errors::kRunCriterionUnavailable,
-              "Soil layer " + std::to_string(layer) + " (" +
-                  std::string(criterion_long_name(soil.i_SoilLayer_py_Type[layer])) +
-                  ") holds pile nodes, and this version of Torva cannot yet compute p-y curves "
-                  "by that criterion.",
-              "Describe the layer with one of the criteria this version provides (soft clay, "
-              "soft clay with J, the sand criteria or elastic subgrade).");
-}
-
 void frozen_soil_moduli(Engine& engine, const LayerCall& call) {
   if (call.last < call.first) return;
   const SoilLayers& soil = engine.soil;

@@ -9,9 +9,8 @@
 // evaluates p(y) from that value alone. The printed curve itself (plot Lines 7 and 8, report
 // rows) is written by the framework; a criterion writes only its own labelled block.
 //
-// A criterion family that is not built yet has its row with null entry points: its layers take
-// part in the layered-soil bookkeeping but keep their nodes' moduli. Building it means declaring
-// its two entry points below and naming them in its row.
+// Frozen soil alone has no printed curve (a curve of no points is recorded for it), and its
+// moduli routine ends the run when a layer of it holds pile nodes.
 #pragma once
 
 #include <array>
@@ -48,7 +47,8 @@ enum class Layering {
 //   "Line 8(" k "): y, p, for " line8
 struct PlotWords {
   std::string_view line7{};
-  std::string_view line7_si{};  // SI runs, where the words name the unit; empty: line7
+  std::string_view line7_si{};  // runs not in US customary units, where the words name the
+                                // unit; empty: line7
   std::string_view line7_tail = ", no. p-y points on curve no. ";
   std::string_view line8{};
   std::string_view line8_cyclic{};  // cyclic loading, where the words differ; empty: line8
@@ -80,6 +80,10 @@ struct CriterionEntry {
 // Entry points of the criterion families, one source file each.
 void soft_clay_moduli(Engine& engine, const LayerCall& call);         // soft_clay.cpp
 void soft_clay_curves(Engine& engine, const LayerCall& call);
+void stiff_clay_moduli(Engine& engine, const LayerCall& call);        // stiff_clay.cpp
+void stiff_clay_curves(Engine& engine, const LayerCall& call);
+void cemented_silt_moduli(Engine& engine, const LayerCall& call);     // cemented_silt.cpp
+void cemented_silt_curves(Engine& engine, const LayerCall& call);
 void elastic_subgrade_moduli(Engine& engine, const LayerCall& call);  // elastic_subgrade.cpp
 void elastic_subgrade_curves(Engine& engine, const LayerCall& call);
 void reese_sand_moduli(Engine& engine, const LayerCall& call);        // sand.cpp
@@ -102,10 +106,6 @@ void massive_rock_moduli(Engine& engine, const LayerCall& call);
 void massive_rock_curves(Engine& engine, const LayerCall& call);
 void frozen_soil_moduli(Engine& engine, const LayerCall& call);       // criteria.cpp
 
-// A layer holding pile nodes whose criterion has no entry point yet ends the run, rather than
-// leaving its nodes on the starting modulus.
-[[noreturn]] void report_unavailable_criterion(Engine& engine, int layer);
-
 // Every criterion, in the order layers are matched against them. Frozen soil has no p-y
 // criterion: a layer of it that holds a pile node ends the run.
 inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
@@ -123,17 +123,26 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
       .limit_not_a_number = {235, "RUN00035"},
       .modulus_not_a_number = {236, "RUN00036"},
       .default_eps50 = errors::kRunSoftClayJEps50}},
-    {"StfClyBW", criterion::kStiffClayWithWater, Layering::kCorrected, nullptr, nullptr,
+    {"StfClyBW", criterion::kStiffClayWithWater, Layering::kCorrected, stiff_clay_moduli,
+     stiff_clay_curves,
      {.line7 = "stiff clay with free water",
       .line8 = "static stiff clay with free water",
       .line8_cyclic = "cyclic stiff clay with free water"},
-     {.zero_strength = {114, "INP00014"}}},
-    {"StfClyAW", criterion::kStiffClayWithoutWater, Layering::kCorrected, nullptr, nullptr,
+     {.zero_strength = {114, "INP00014"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .default_eps50 = errors::kRunStiffClayEps50}},
+    {"StfClyAW", criterion::kStiffClayWithoutWater, Layering::kCorrected, stiff_clay_moduli,
+     stiff_clay_curves,
      {.line7 = "stiff clay w/o free water", .line8 = "stiff clay w/o water"},
-     {.zero_strength = {113, "INP00013"}}},
-    {"StfClyAK", criterion::kStiffClayWithoutWaterK, Layering::kCorrected, nullptr, nullptr,
+     {.zero_strength = {113, "INP00013"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .default_eps50 = errors::kRunStiffClayEps50}},
+    {"StfClyAK", criterion::kStiffClayWithoutWaterK, Layering::kCorrected, stiff_clay_moduli,
+     stiff_clay_curves,
      {.line7 = "stiff clay w/o free water with k", .line8 = "stiff clay with k"},
-     {.zero_strength = {113, "INP00013"}}},
+     {.zero_strength = {113, "INP00013"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .default_eps50 = errors::kRunStiffClayEps50}},
     {"Sand", criterion::kSand, Layering::kCorrected, reese_sand_moduli, reese_sand_curves,
      {.line7 = "sand", .line8 = "sand"},
      {.zero_strength = {108, "INP00008"},
@@ -149,9 +158,12 @@ inline constexpr std::array<CriterionEntry, 17> kCriteria = {{
      liquefied_sand_curves,
      {.line7 = "liquefied sand", .line8 = "liquefied sand", .line8_k_width = 2},
      {.modulus_not_a_number = errors::kRunModulusNotANumber}},
-    {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, nullptr, nullptr,
+    {"Cem Silt", criterion::kCementedSilt, Layering::kCorrected, cemented_silt_moduli,
+     cemented_silt_curves,
      {.line7 = "cemented silt (in)", .line7_si = "cemented silt (m)", .line8 = "cemented c-phi"},
-     {}},
+     {.zero_strength = {148, "INP00048"},
+      .modulus_not_a_number = errors::kRunModulusNotANumber,
+      .steep_slope = {223, "RUN00023"}}},
     {"User p-y", criterion::kUserPY, Layering::kNeutral, user_py_moduli, user_py_curves,
      {.line7 = "user-input p-y curve", .line8 = "user-input p-y curve", .line8_k_width = 2},
      {.modulus_not_a_number = errors::kRunModulusNotANumber}},

@@ -246,10 +246,7 @@ void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch) {
     // The bookkeeping runs for layers without nodes too: a thin layer below a rock or an elastic
     // subgrade is then known not to need an equivalent depth.
     const CriterionEntry* entry = criterion_of_layer(engine, i);
-    if (soil.first_node[i] != 0 && entry != nullptr && entry->moduli == nullptr) {
-      report_unavailable_criterion(engine, i);
-    }
-    if (soil.first_node[i] != 0 && entry != nullptr && entry->moduli != nullptr) {
+    if (soil.first_node[i] != 0 && entry != nullptr) {
       entry->moduli(engine, LayerCall{i, soil.first_node[i], soil.last_node[i], entry});
       if (run_ended_since(engine, error_before)) return;
     }
@@ -371,10 +368,27 @@ void check_modulus(Engine& engine, const LayerCall& call, const Station& station
               "zero.");
 }
 
+void accumulate_layer_resistance(Engine& engine, const Station& station, double previous_p_u,
+                                 double p_u) {
+  double& F = engine.py.FLayer[station.layer];
+  if (station.first) {
+    F = 0.0;
+  } else {
+    F += trapezoid(previous_p_u, p_u, engine.nodes.h);
+  }
+  if (station.last) F += p_u * (engine.soil.XLayerBottom[station.layer] - station.x);
+}
+
 SlopingGroundFactors sloping_ground_factors(double theta) {
   const double t = std::fabs(theta);
   constexpr double kQuarterPi = 0.7853981633974483;
   return {1.0 / (1.0 + std::tan(t)), std::cos(t) * single(0.70710677f) / std::cos(t + kQuarterPi)};
+}
+
+SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two) {
+  const double t = std::fabs(theta);
+  constexpr double kQuarterPi = 0.7853981633974483;
+  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * half_root_two / std::cos(t + kQuarterPi)};
 }
 
 double clay_sloping_factor(const SlopingGroundFactors& factors, double theta, double Y) {
@@ -436,8 +450,8 @@ void report_slope_angles(Engine& engine) {
 
 void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points) {
   const PlotWords& words = curve.call->entry->words;
-  const bool si = engine.options.IUNITS == kUnitsSI;
-  const std::string_view line7 = si && !words.line7_si.empty() ? words.line7_si : words.line7;
+  const bool us = engine.options.IUNITS == kUnitsUS;
+  const std::string_view line7 = !us && !words.line7_si.empty() ? words.line7_si : words.line7;
   PlotLine7(engine.run.plot, curve.depth, points, line7, curve.record, words.line7_tail);
   const UnitLabels& labels = engine.run.labels;
   TextFile& report = engine.run.report;

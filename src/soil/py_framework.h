@@ -98,12 +98,20 @@ void check_modulus(Engine& engine, const LayerCall& call, const Station& station
 // Area of a trapezoid of parallel sides a and b and height h.
 inline double trapezoid(double a, double b, double h) { return (a + b) * h / 2.0; }
 
+// The ultimate resistance p_u of a station added to the cumulative resistance FLayer of its
+// layer: 0 at the first station, then trapezoids over the increment length from the station
+// before (`previous_p_u`), and at the last station p_u over the rest of the layer below it.
+void accumulate_layer_resistance(Engine& engine, const Station& station, double previous_p_u,
+                                 double p_u);
+
 // Reduction of the ultimate resistance of a clay on sloping ground, for the slope magnitude.
 struct SlopingGroundFactors {
   double down = 1.0;  // pile moving down the slope: 1 / (1 + tan t)
   double up = 1.0;    // pile moving up the slope: cos t * 0.70710677 / cos(t + pi/4)
 };
 SlopingGroundFactors sloping_ground_factors(double theta);
+// The same with the criterion's own value of sqrt(2)/2 in F_up.
+SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two);
 
 // The clay rule for the factor at a station: down when the deflection and the slope have the
 // same sign, up when opposite, 1 when either is within 1e-20 of zero.

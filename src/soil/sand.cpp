@@ -187,10 +187,6 @@ void report_block(Engine& engine, const LayerCall& call, const Station& s,
   }
 }
 
-// Whether a deflection Y moves the pile the way the ground slopes (the Reese rule: a value of
-// 1e-14 or less counts as negative, for the deflection and the slope alike).
-bool reese_with_slope(double Y, double theta) { return (Y > 1e-14) == (theta > 1e-14); }
-
 ReeseSandAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, double Y) {
   const double theta = engine.inclination.slope_minus_batter;
   const SandInputs in = resolve_sand_station(engine, call, s, reese_with_slope(Y, theta));
@@ -316,19 +312,24 @@ SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Sta
   const double K0 = api ? kApiSandK0 : kReeseSandK0;
   const double threshold = api ? kApiSandSlope : kReeseSandSlope;
   const SandCoefficients c = sand_coefficients(in.phi, K0, theta, std::fabs(theta) > threshold);
+  in.z_e = effective_depth(engine, s, wedge_soil_parameters(s, in.gamma, in.phi, c),
+                           api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce, 1e-8);
+  return in;
+}
+
+NodeSoilParameters wedge_soil_parameters(const Station& s, double gamma, double phi,
+                                         const SandCoefficients& c) {
   NodeSoilParameters parameters;
   parameters.b = s.b;
-  parameters.gamma = in.gamma;
-  parameters.phi = in.phi;
+  parameters.gamma = gamma;
+  parameters.phi = phi;
   parameters.alpha = c.alpha;
   parameters.beta = c.beta;
   parameters.K0 = c.K0;
   parameters.Ka = c.Ka_wedge;
   parameters.Kp = c.Kp;
   parameters.z0 = s.z;
-  in.z_e = effective_depth(engine, s, parameters,
-                           api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce, 1e-8);
-  return in;
+  return parameters;
 }
 
 void report_layering_note(Engine& engine) {

@@ -164,11 +164,20 @@ std::array<double, 17> api_sand_points(const ApiSandCurve& curve, double surface
 // curves take the direction of a sloping-ground wedge from it).
 double pile_deflection_at_depth(const Engine& engine, double X);
 
+// Whether a deflection Y moves the pile the way the ground slopes, by the Reese rule: a value
+// of 1e-14 or less counts as negative, for the deflection and the slope alike.
+inline bool reese_with_slope(double Y, double theta) { return (Y > 1e-14) == (theta > 1e-14); }
+
 // Friction angle, unit weight, k and effective depth at a station, with the checks of the
 // criterion (zero friction angle, unreasonable friction angle, too steep a slope). A default k
 // is stored back as k top = k bottom = 0. `with_slope` is the direction of the deflection.
 SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
                                 bool with_slope);
+
+// What the equivalent depth of a layer with a sand wedge is computed from at a station: width,
+// unit weight, friction angle (degrees), wedge coefficients and depth below the ground surface.
+NodeSoilParameters wedge_soil_parameters(const Station& s, double gamma, double phi,
+                                         const SandCoefficients& c);
 
 // The note on the depth used, after the values of a report block.
 void report_layering_note(Engine& engine);

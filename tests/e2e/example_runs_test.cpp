@@ -52,6 +52,10 @@ struct Example {
   std::vector<double> curve_depths;                   // printed p-y curves, internal unit
   const char* line7_words;
   const char* line8_words;
+  // Examples whose printed curves lie in soils of different criteria: the words of each curve
+  // (Line 7, Line 8), in place of the two above.
+  std::vector<std::pair<const char*, const char*>> curve_words{};
+  const char* name = nullptr;  // test name; null: by the unit system
 };
 
 // 60 ft pipe pile in soft clay, 100 increments; p-y curves at 5 and 10 ft.
@@ -127,7 +131,37 @@ const Example kElasticSubgrade{
     .line7_words = "elastic subgrade soil",
     .line8_words = "elastic subgrade"};
 
-const Example* const kExamples[] = {&kSoftClay, &kElasticSubgrade};
+// 60 ft pipe pile in three stiff clays over cemented silt, 100 increments; a p-y curve in each
+// layer.
+const Example kStiffClaySilt{
+    .file = "stiff_clay_silt_us.tp7",
+    .units = kUS,
+    .nodes = 101,
+    .print_increment = 5,
+    .length_unit = 12.0,
+    .diameter = 24.0,
+    .modulus = 29.0e6,
+    .cases = {{1, 40000.0, 0.0}, {2, 40000.0, 0.0}},
+    .head_blocks =
+        {{"Pile-head conditions are Shear and Moment (Loading Type 1)", "",
+          at56("Shear force at pile head", "     40000.0 lbs"),
+          at56("Applied moment at pile head", "         0.0 in-lbs"),
+          at56("Axial thrust load on pile head", "         0.0 lbs")},
+         {"Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)", "",
+          at56("Shear force at pile head", "     40000.0 lbs"),
+          at56("Rotation of pile head", "   0.000E+00 radians"),
+          at56("Axial load at pile head", "         0.0 lbs"), "",
+          "(Zero slope for this load indicates fixed-head conditions)"}},
+    .curve_depths = {60.0, 180.0, 336.0, 540.0},
+    .line7_words = "",
+    .line8_words = "",
+    .curve_words = {{"stiff clay with free water", "static stiff clay with free water"},
+                    {"stiff clay w/o free water", "stiff clay w/o water"},
+                    {"stiff clay w/o free water with k", "stiff clay with k"},
+                    {"cemented silt (in)", "cemented c-phi"}},
+    .name = "StiffClaySiltUS"};
+
+const Example* const kExamples[] = {&kSoftClay, &kElasticSubgrade, &kStiffClaySilt};
 
 std::string example_text(const Example& example) {
   return read_text(fs::path(TORVA_EXAMPLES_DIR) / example.file);
@@ -277,14 +311,18 @@ TEST_P(ExampleRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
   const int curves = static_cast<int>(ex.curve_depths.size());
   expected.push_back({"I5", {double(curves)}, "Line 6 : number of output p-y curves", 81});
   for (int c = 1; c <= curves; ++c) {
+    const bool own = !ex.curve_words.empty();
+    const std::size_t at = static_cast<std::size_t>(c - 1);
+    const std::string line7 = own ? ex.curve_words[at].first : ex.line7_words;
+    const std::string line8 = own ? ex.curve_words[at].second : ex.line8_words;
     expected.push_back({"E15.7,I5",
                         {ex.curve_depths[c - 1], 17},
-                        std::string("Line 7:  p-y curve depth in ") + ex.line7_words +
-                            ", no. p-y points on curve no. " + std::to_string(c),
+                        "Line 7:  p-y curve depth in " + line7 + ", no. p-y points on curve no. " +
+                            std::to_string(c),
                         105});
     for (int k = 1; k <= 17; ++k) {
       expected.push_back(
-          {"2E15.7", {}, "Line 8(" + std::to_string(k) + "): y, p, for " + ex.line8_words, 105});
+          {"2E15.7", {}, "Line 8(" + std::to_string(k) + "): y, p, for " + line8, 105});
     }
   }
   expected.push_back({"3I5",
@@ -689,6 +727,7 @@ TEST_P(ExampleRun, MessageFileShowsTheProgressOfTheRun) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleRun, ::testing::ValuesIn(kExamples),
                          [](const ::testing::TestParamInfo<const Example*>& info) {
+                           if (info.param->name != nullptr) return std::string(info.param->name);
                            return info.param->units == kUS ? std::string("SoftClayUS")
                                                            : std::string("ElasticSubgradeSI");
                          });

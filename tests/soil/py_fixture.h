@@ -119,6 +119,14 @@ class PYFixture : public ::testing::Test {
     group.y_multiplier[1] = group.y_multiplier[2] = y_multiplier;
   }
 
+  // Es of node n after one pass with deflection Y there; the node is put back at rest.
+  double modulus_after_pass(int n, double Y) {
+    nodes().y[n] = Y;
+    PYCurveDriver(engine(), 2);
+    nodes().y[n] = 0.0;
+    return nodes().Es[n];
+  }
+
   // Output depths (below the pile head) in ascending order.
   void request_curves(const std::vector<double>& depths) {
     InputControl& control = engine().control;

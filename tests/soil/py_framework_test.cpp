@@ -132,11 +132,17 @@ TEST_F(Layers, WeakRockCountsItselfBeforeMarkingItself) {
   EXPECT_TRUE(engine().py.bBelowNoLayering[2]);
 }
 
-TEST_F(Layers, CriterionWithoutCurvesYetEndsTheRunInsteadOfKeepingTheStartingModulus) {
-  add_layer(criterion::kCementedSilt, 0.0, 600.0, kSubgrade);
-  assign_layers();
-  EXPECT_THROW(PYCurveDriver(engine(), 0), RunStopped);
-  EXPECT_EQ(engine().run.ErrorNumber, 256);
+// Every criterion the input accepts computes its moduli and its printed curve; frozen soil,
+// which has no p-y curve, ends the run through its moduli routine instead.
+TEST(CriterionTable, EveryCriterionButFrozenSoilHasBothEntryPoints) {
+  for (const CriterionEntry& entry : kCriteria) {
+    EXPECT_NE(entry.moduli, nullptr) << entry.key;
+    if (entry.code == criterion::kFrozenSoil) {
+      EXPECT_EQ(entry.curves, nullptr);
+    } else {
+      EXPECT_NE(entry.curves, nullptr) << entry.key;
+    }
+  }
 }
 
 // ---- Equivalent depth and cumulative resistance -------------------------------------------

@@ -241,14 +241,6 @@ std::string two_sands(int code, double phi_below) {
   return with_soil(example("sand_reese.tp7"), soil.str());
 }
 
-struct ErrorCase {
-  const char* name;
-  std::string input;
-  int number;
-  std::string ending;             // the report's termination line
-  std::vector<std::string> text;  // in the report and the message file
-};
-
 TEST(SandRuns, InputsThatEndTheRun) {
   const std::string general_units =
       replaced(example("api_sand.tp7"), "Units USCS", "Units GENERAL");
@@ -330,14 +322,7 @@ TEST(SandRuns, InputsThatEndTheRun) {
         "Solution: Check the soil properties of the layer; a required value may have been left "
         "at zero."}},
   };
-  for (const ErrorCase& c : cases) {
-    RunFolder folder;
-    EXPECT_EQ(folder.run(c.input), c.number) << c.name;
-    const std::vector<std::string> report = folder.report();
-    EXPECT_TRUE(contains_block(report, c.text)) << c.name;
-    EXPECT_TRUE(contains_line(report, c.ending)) << c.name;
-    EXPECT_TRUE(contains_block(folder.messages(), c.text)) << c.name;
-  }
+  for (const ErrorCase& c : cases) expect_run_ends(c);
 }
 
 TEST(SandRuns, UnreasonableFrictionAnglesRunWithAWarning) {

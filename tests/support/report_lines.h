@@ -124,9 +124,11 @@ inline void expect_row(const Row& row, double y, double p, const std::string& wh
   EXPECT_NEAR(row.p, p, 2e-6 * std::fabs(p) + 1e-12) << where;
 }
 
-// The Line 8 values of curve `curve` in the plot file equal its report rows.
+// The Line 8 values of curve `curve` in the plot file equal its report rows. `line8_words`:
+// the words of the Line 8 records where they differ from those of Line 7.
 inline void expect_plot_points(const std::vector<std::string>& plot, const std::string& words,
-                               int curve, const std::vector<Row>& rows, int k_width = 0) {
+                               int curve, const std::vector<Row>& rows, int k_width = 0,
+                               const std::string& line8_words = "") {
   std::size_t line7 = plot.size();
   for (std::size_t i = 0; i < plot.size(); ++i) {
     if (plot[i].find("Line 7:  p-y curve depth in " + words + ", no. p-y points on curve no. " +
@@ -140,7 +142,8 @@ inline void expect_plot_points(const std::vector<std::string>& plot, const std::
     const std::string& record = plot[line7 + 1 + k];
     std::string number = std::to_string(k + 1);
     if (k_width > 0) number.insert(0, k_width - number.size(), ' ');
-    EXPECT_EQ(record.substr(104), "Line 8(" + number + "): y, p, for " + words);
+    EXPECT_EQ(record.substr(104), "Line 8(" + number + "): y, p, for " +
+                                      (line8_words.empty() ? words : line8_words));
     EXPECT_EQ(std::stod(record.substr(0, 15)), rows[k].y) << k;
     EXPECT_EQ(std::stod(record.substr(15, 15)), rows[k].p) << k;
   }
@@ -170,6 +173,24 @@ inline std::string one_sand(int code, const std::string& properties,
     text = replaced(text, "LOADING\n", "PILE BATTER AND SLOPE\n" + slope + "\n0.0\nLOADING\n");
   }
   return text;
+}
+
+// An input that ends the run with an error.
+struct ErrorCase {
+  const char* name;
+  std::string input;
+  int number;
+  std::string ending;             // the report's termination line
+  std::vector<std::string> text;  // in the report and the message file
+};
+
+inline void expect_run_ends(const ErrorCase& c) {
+  RunFolder folder;
+  EXPECT_EQ(folder.run(c.input), c.number) << c.name;
+  const std::vector<std::string> report = folder.report();
+  EXPECT_TRUE(contains_block(report, c.text)) << c.name;
+  EXPECT_TRUE(contains_line(report, c.ending)) << c.name;
+  EXPECT_TRUE(contains_block(folder.messages(), c.text)) << c.name;
 }
 
 }  // namespace torva::testing
