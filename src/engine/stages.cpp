@@ -8,7 +8,9 @@
 #include "pile/pile_views.h"
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
+#include "response/pushover.h"
 #include "response/results.h"
+#include "response/stiffness_matrix.h"
 #include "soil/py_framework.h"
 
 namespace torva {
@@ -80,10 +82,7 @@ void set_head_conditions(Engine& engine, int j) {
 }
 
 void prepare_load_case_nodes(Engine& engine) {
-  build_nodes(engine);
-  assign_nodes_to_sections(engine);
-  Assign_Nodes_To_Layers(engine);
-  if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
+  rebuild_pile_nodes(engine);
   clear_warning_counts(engine);
   engine.nodes.clear_deflections();
   set_starting_soil_moduli(engine);
@@ -123,6 +122,25 @@ void solve_load_case(Engine& engine, int j, int py_request) {
   if (run.ErrorNumber > 0) throw RunStopped{};
 }
 
+// The optional analyses, each started only while no error has been recorded (a load case under
+// a deflection and moment that did not converge ends the run here).
+void analyses_after_load_cases(Engine& engine) {
+  RunControl& run = engine.run;
+  const Options& options = engine.options;
+  if (run.ErrorNumber > 0) throw RunStopped{};
+  if (options.ComputeKmatrix) {
+    run.message.put("Computing pile-head stiffness matrix components.");
+    run.message.blank();
+    compute_pile_head_stiffness(engine, stiffness_reference_loading(engine));
+  }
+  if (options.ComputePushover) {
+    run_pushover_analysis(engine);
+  } else {
+    PlotLine16None(run.plot);
+  }
+  PlotLine18None(run.plot);
+}
+
 void full_analysis(Engine& engine) {
   RunControl& run = engine.run;
   set_layer_tops(engine.soil);
@@ -139,8 +157,7 @@ void full_analysis(Engine& engine) {
   report_pile_response_summary(engine);
   run.message.put("Completed Analysis of All Pile Loading Cases");
   run.message.blank();
-  PlotLine16None(run.plot);
-  PlotLine18None(run.plot);
+  analyses_after_load_cases(engine);
 }
 
 }  // namespace
