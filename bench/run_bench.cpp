@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "allocation_count.h"
 #include "engine/run_sequence.h"
+#include "response/auxiliary_solve.h"
 
 namespace {
 
@@ -20,32 +22,88 @@ std::string read_example(const char* example) {
   return text.str();
 }
 
-// Runs the example with its number of increments replaced by `increments` (0 keeps it).
-void run_example(benchmark::State& state, const char* example, int increments) {
-  std::string input = read_example(example);
+std::string with_increments(std::string input, int increments) {
   const auto at = input.find("\nIncrements ");
   if (increments > 0 && at != std::string::npos) {
     const auto end = input.find('\n', at + 1);
     input.replace(at + 1, end - at - 1, "Increments " + std::to_string(increments));
   }
-  const fs::path folder = fs::temp_directory_path() / "torva-bench";
-  fs::create_directories(folder);
-  const fs::path saved = fs::current_path();
-  fs::current_path(folder);
-  std::ofstream("input.tp7") << input;
-  std::ofstream("NAMES.DAT") << "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n";
+  return input;
+}
+
+// The input and control files of a run in a temporary folder, which is the working folder
+// while the object lives.
+class BenchFolder {
+ public:
+  explicit BenchFolder(const std::string& input) : saved_(fs::current_path()) {
+    const fs::path folder = fs::temp_directory_path() / "torva-bench";
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    std::ofstream("input.tp7") << input;
+    std::ofstream("NAMES.DAT") << "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n";
+  }
+  ~BenchFolder() { fs::current_path(saved_); }
+
+ private:
+  fs::path saved_;
+};
+
+void count_allocations(benchmark::State& state, std::size_t before) {
+  const double made = static_cast<double>(torva::bench::allocation_count() - before);
+  state.counters["allocations"] = benchmark::Counter(made, benchmark::Counter::kAvgIterations);
+}
+
+void run_input(benchmark::State& state, const std::string& input) {
+  const BenchFolder folder(input);
   auto engine = std::make_unique<torva::Engine>();
+  const std::size_t before = torva::bench::allocation_count();
   for (auto _ : state) {
     const int code = torva::run_analysis(*engine, 7001);
     if (code > 0) state.SkipWithError("the example ended with an error");
   }
-  fs::current_path(saved);
+  count_allocations(state, before);
+}
+
+// Runs the example with its number of increments replaced by `increments` (0 keeps it).
+void run_example(benchmark::State& state, const char* example, int increments) {
+  run_input(state, with_increments(read_example(example), increments));
+}
+
+// The soft clay pile at 500 increments with the stiffness matrix at K = 10 (20 cases) and a
+// pushover of 25 free-head and 25 fixed-head steps: against soft_clay_500_increments_4_cases,
+// the cost of 70 auxiliary cases.
+void run_soft_clay_analyses(benchmark::State& state) {
+  std::string input = with_increments(read_example("soft_clay_stiffness_pushover.tp7"), 500);
+  const auto stiffness = input.find("FOUNDATION STIFFNESS");
+  input = input.substr(0, stiffness) +
+          "FOUNDATION STIFFNESS\n0\n10\n0\n"
+          "PILE PUSHOVER ANALYSIS DATA\n2\n0\n25\n1.0\n0.1\n0.0\nEND\n";
+  run_input(state, input);
+}
+
+// One auxiliary case on the model a whole run of the soft clay pile at 500 increments left: the
+// head pushed 0.5 in without rotation, solved from the unloaded pile.
+void auxiliary_case_soft_clay_500_increments(benchmark::State& state) {
+  const BenchFolder folder(with_increments(read_example("soft_clay_pile.tp7"), 500));
+  auto engine = std::make_unique<torva::Engine>();
+  if (torva::run_analysis(*engine, 7001) > 0) state.SkipWithError("the example ended with an error");
+  const torva::HeadCondition head{torva::load_type::kDeflectionSlope, 0.5, 0.0, 0.0};
+  const std::size_t before = torva::bench::allocation_count();
+  for (auto _ : state) {
+    if (torva::solve_auxiliary_case(*engine, head) != torva::IterationEnd::kConverged) {
+      state.SkipWithError("the case did not converge");
+    }
+  }
+  count_allocations(state, before);
 }
 
 }  // namespace
 
+BENCHMARK(auxiliary_case_soft_clay_500_increments)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, minimal, "minimal.tp7", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, soft_clay_500_increments_4_cases, "soft_clay_pile.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(run_soft_clay_analyses)->Name("run_example/soft_clay_500_increments_K10_pushover_2x25")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, elastic_subgrade_si, "elastic_subgrade_si.tp7", 0)
     ->Unit(benchmark::kMillisecond);
