@@ -510,6 +510,34 @@ TEST(Pushover, FreeAndFixedHeadRowsAndTheReportOfUserDeflections) {
   EXPECT_EQ(rows[5].values[1], 5.0);
 }
 
+// A file without a pile (no sections, no soil, no load cases) has nothing to solve: the first
+// auxiliary case gives a head deflection that is not a number.
+TEST(AuxiliaryCases, NotANumberIsRuntimeError28InEachAnalysisOwnWords) {
+  const std::string stiffness =
+      "TORVAP7\n" + options_with("FOUNDATION STIFFNESS") + stiffness_data(2, 2, 1, 0.5, 0.01) +
+      "END\n";
+  RunFolder first;
+  EXPECT_EQ(first.run(stiffness), 228);
+  EXPECT_TRUE(contains_block(
+      first.report(),
+      {"**** Runtime Error No. 28 ****",
+       "Either top deflection or maximum change in deflection is not a number ",
+       "after iteration 1 in the pile-head stiffness computation.", "",
+       "The analysis ended due to runtime error No. 28."}));
+  EXPECT_TRUE(records_numbered(first.plot(), 14).empty());
+
+  const std::string pushover = "TORVAP7\n" + options_with("PILE PUSHOVER ANALYSIS DATA") +
+                               pushover_data(1, 1, {3, 0.5, 0.1}) + "END\n";
+  RunFolder second;
+  EXPECT_EQ(second.run(pushover), 228);
+  const std::vector<std::string> report = second.report();
+  EXPECT_TRUE(contains_line(report, std::string(26, ' ') + "Results of Push-over Analysis"));
+  EXPECT_TRUE(contains_block(report, {"**** Runtime Error No. 28 ****",
+                                      "Either top deflection or maximum change in deflection is "
+                                      "not a number after iteration 1 for pushover analysis"}));
+  EXPECT_EQ(records_numbered(second.plot(), 16)[0].values, (std::vector<double>{0, 0, 1}));
+}
+
 // ---- Input errors 84 and 85 ---------------------------------------------------------------------
 
 TEST(AnalysisControlData, OutOfRangeValuesAreInputErrors84And85) {
