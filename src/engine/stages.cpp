@@ -7,6 +7,8 @@
 #include "pile/pile_model.h"
 #include "pile/pile_views.h"
 #include "report/plot_records.h"
+#include "response/buckling.h"
+#include "response/length_sweep.h"
 #include "response/load_case_iteration.h"
 #include "response/pushover.h"
 #include "response/results.h"
@@ -114,7 +116,7 @@ void solve_load_case(Engine& engine, int j, int py_request) {
     }
   }
   report_load_case_results(engine);
-  plot_no_length_sweep(engine, j);
+  length_sweep_of_load_case(engine, j);
   run.message.put(Line().a("Completed Analysis for Load Case ").i0(j));
   run.message.blank();
   // Non-convergence under a deflection and moment at the head is reported with the case and
@@ -138,7 +140,11 @@ void analyses_after_load_cases(Engine& engine) {
   } else {
     PlotLine16None(run.plot);
   }
-  PlotLine18None(run.plot);
+  if (options.ComputePileBuckling) {
+    run_buckling_analysis(engine);
+  } else {
+    PlotLine18None(run.plot);
+  }
 }
 
 void full_analysis(Engine& engine) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string_view>
 
 #include "engine/errors.h"
@@ -12,6 +11,7 @@
 #include "input/loading_reader.h"
 #include "input/lrfd_reader.h"
 #include "input/options_reader.h"
+#include "input/reader_text.h"
 #include "input/section_reader.h"
 #include "input/soil_reader.h"
 
@@ -100,8 +100,6 @@ int read_in_range(Engine& engine, const ErrorId& error, std::string_view section
   return value;
 }
 
-constexpr int kUnlimited = std::numeric_limits<int>::max();
-
 void read_stiffness_control(Engine& engine) {
   if (!engine.options.ComputeKmatrix) return;
   StiffnessControl& k = engine.control.stiffness;
@@ -171,13 +169,19 @@ void read_buckling_control(Engine& engine) {
   b.fixity = read_in_range(engine, error, kSection, "pile-head fixity", 0, 2,
                            "0 (shear and moment), 1 (shear and slope) or 2 (shear and "
                            "rotational stiffness)");
-  b.axial_loads = read_in_range(engine, error, kSection, "number of axial loads", 1, kUnlimited,
-                                "at least one axial load");
+  b.axial_loads = read_in_range(engine, error, kSection, "number of axial loads", 2,
+                                kMaxBucklingLoads,
+                                "2 to " + std::to_string(kMaxBucklingLoads) + " axial loads");
   b.shear = read_one<double>(engine, "the buckling pile-head shear");
   b.moment = read_one<double>(engine, "the buckling pile-head moment");
   b.slope = read_one<double>(engine, "the buckling pile-head slope");
   b.rotational_stiffness = read_one<double>(engine, "the buckling rotational stiffness");
   b.max_compression = read_one<double>(engine, "the largest buckling compression load");
+  if (!(b.max_compression > 0.0)) {
+    control_error(engine, error, kSection,
+                  "largest compression load " + value_text(b.max_compression),
+                  "a largest compression load greater than 0");
+  }
 }
 
 struct Section {

@@ -246,7 +246,7 @@ void run_update(Engine& engine, Update update) {
 
 IterationEnd iterate_solution(Engine& engine, const SolverContext& context,
                               SoilModulusUpdate& soil, BendingStiffnessUpdate& stiffness,
-                              bool progress_lines) {
+                              IterationStyle style) {
   SolverState& state = engine.solver;
   const Options& options = engine.options;
   const double Q = state.head.Q;
@@ -261,8 +261,10 @@ IterationEnd iterate_solution(Engine& engine, const SolverContext& context,
     state.iterations = k;
 
     const double y1 = engine.nodes.y[1];
-    if (!std::isfinite(y1) || !std::isfinite(state.dYmax)) return IterationEnd::kNotANumber;
-    if (progress_lines) write_progress(engine, k);
+    if (style.not_a_number_test && (!std::isfinite(y1) || !std::isfinite(state.dYmax))) {
+      return IterationEnd::kNotANumber;
+    }
+    if (style.progress_lines) write_progress(engine, k);
 
     if (options.ConvergenceTolerance >= std::fabs(state.dYmax)) {
       if (k > 5) return IterationEnd::kConverged;
@@ -279,7 +281,7 @@ IterationEnd iterate_solution(Engine& engine, const SolverContext& context,
 
 Convergence iterate_load_case(Engine& engine, const SolverContext& context, SoilModulusUpdate& soil,
                               BendingStiffnessUpdate& stiffness) {
-  switch (iterate_solution(engine, context, soil, stiffness, true)) {
+  switch (iterate_solution(engine, context, soil, stiffness, {.progress_lines = true})) {
     case IterationEnd::kConverged:
       break;
     case IterationEnd::kNotANumber:

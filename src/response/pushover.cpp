@@ -11,7 +11,6 @@
 #include "report/line.h"
 #include "report/plot_records.h"
 #include "response/auxiliary_solve.h"
-#include "response/node_results.h"
 #include "response/results_report.h"
 #include "soil/py_framework.h"
 
@@ -21,37 +20,18 @@ namespace {
 
 const std::string kRule80(80, '-');
 
+// What one converged step leaves for the report and the plot file.
+struct PushoverStep {
+  int condition = 0;  // 4 free head, 5 fixed head
+  PileResponse response;
+};
+
 struct Steps {
   std::array<PushoverStep, kMaxPushoverSteps + 1> step{};  // rows 1..count
   int count = 0;
   int free_head = 0;
   int fixed_head = 0;
 };
-
-// The pile-head values and the largest moment and shear of the converged step.
-PushoverStep step_results(Engine& engine, int condition) {
-  const PileModelSections sections;
-  const NodeTable& nodes = engine.nodes;
-  PushoverStep s;
-  s.condition = condition;
-  for (int i = 1; i <= nodes.N; ++i) {
-    const NodeResult r = node_results(engine, i, sections);
-    if (i == 1) {
-      s.deflection = nodes.y[1];
-      s.shear = r.V;
-      s.moment = r.M;
-    }
-    if (i == 1 || std::fabs(r.M) >= s.max_moment) {
-      s.max_moment = std::fabs(r.M);
-      s.max_moment_x = nodes.x[i];
-    }
-    if (i == 1 || std::fabs(r.V) >= s.max_shear) {
-      s.max_shear = std::fabs(r.V);
-      s.max_shear_x = nodes.x[i];
-    }
-  }
-  return s;
-}
 
 void write_failure(Engine& engine, int step, int iterations, const HeadCondition& head) {
   TextFile& report = engine.run.report;
@@ -125,10 +105,11 @@ void write_report(Engine& engine, const Steps& steps) {
       "------------   ------------   ------------   ------------   ------------   ------------   "
       "------------   ------------");
   for (int row = 1; row <= steps.count; ++row) {
-    const PushoverStep& s = steps.step[static_cast<std::size_t>(row)];
+    const PushoverStep& step = steps.step[static_cast<std::size_t>(row)];
+    const PileResponse& s = step.response;
     Line line;
-    line.i(row, 7).x(8).a(s.condition == load_type::kDeflectionMoment ? " Free-head  "
-                                                                      : " Fixed-head ");
+    line.i(row, 7).x(8).a(step.condition == load_type::kDeflectionMoment ? " Free-head  "
+                                                                         : " Fixed-head ");
     for (double value : {s.deflection, s.shear, s.max_moment, s.max_shear,
                          report_depth_value(engine, s.max_moment_x),
                          report_depth_value(engine, s.max_shear_x)}) {
@@ -143,8 +124,9 @@ void write_plot_records(Engine& engine, const Steps& steps) {
   TextFile& plot = engine.run.plot;
   PlotLine16(plot, steps.free_head, steps.fixed_head, engine.control.pushover.fixity);
   for (int row = 1; row <= steps.count; ++row) {
-    const PushoverStep& s = steps.step[static_cast<std::size_t>(row)];
-    PlotLine17Pushover(plot, row, s.condition, s.deflection, s.shear, s.max_moment, s.max_shear,
+    const PushoverStep& step = steps.step[static_cast<std::size_t>(row)];
+    const PileResponse& s = step.response;
+    PlotLine17Pushover(plot, row, step.condition, s.deflection, s.shear, s.max_moment, s.max_shear,
                        s.max_moment_x, s.max_shear_x);
   }
 }
@@ -204,7 +186,7 @@ void run_pushover_analysis(Engine& engine) {
         finish(engine, steps);
         return;
       }
-      steps.step[static_cast<std::size_t>(++steps.count)] = step_results(engine, condition);
+      steps.step[static_cast<std::size_t>(++steps.count)] = {condition, pile_response(engine)};
       ++(condition == load_type::kDeflectionMoment ? steps.free_head : steps.fixed_head);
     }
   }

@@ -15,18 +15,6 @@ inline constexpr int kMaxPushoverSteps = 2 * kMaxPushoverPoints;  // free-head a
 // either spacing is y_min.
 double pushover_deflection(const PushoverControl& control, int j);
 
-// What one converged step leaves for the report and the plot file.
-struct PushoverStep {
-  int condition = 0;          // 4 free head, 5 fixed head
-  double deflection = 0.0;    // y(1) (in, m)
-  double shear = 0.0;         // V(1) (lb, kN)
-  double moment = 0.0;        // M(1) (in-lb, kN-m)
-  double max_moment = 0.0;    // largest |M| in the pile (in-lb, kN-m)
-  double max_moment_x = 0.0;  // where it occurs, the later node on ties (in, m)
-  double max_shear = 0.0;     // largest |V| (lb, kN)
-  double max_shear_x = 0.0;   // (in, m)
-};
-
 // Runs the analysis with the control data of the input: the free-head steps, then the
 // fixed-head steps, then the report and the Line 16 and Line 17 records of the steps that
 // converged. A step that reaches the excess-deflection limit or the iteration limit is reported
