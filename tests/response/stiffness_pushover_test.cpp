@@ -4,59 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "response/analysis_runs.h"
 #include "response/pushover.h"
 #include "response/semi_infinite_beam.h"
 #include "response/stiffness_matrix.h"
-#include "support/plot_file.h"
-#include "support/test_support.h"
 
 namespace torva::testing {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-  const std::size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
-
-// The options of a small US customary analysis with the two analyses switched on as `analyses`
-// (their data sections) asks, 200 increments.
-std::string options_with(const std::string& analyses, const std::string& units = "Units USCS") {
-  std::string options = replaced(options_for({.units = units}), "Increments 100", "Increments 200");
-  if (analyses.find("FOUNDATION STIFFNESS") != std::string::npos) {
-    options = replaced(options, "ComputeKmatrix NO", "ComputeKmatrix YES");
-  }
-  if (analyses.find("PILE PUSHOVER ANALYSIS DATA") != std::string::npos) {
-    options = replaced(options, "ComputePushover NO", "ComputePushover YES");
-  }
-  return options;
-}
-
-// The beam of semi_infinite_beam.h as an input file: a 100-ft elastic pile of EI = 1e10 lb-in^2
-// (a 10-in square, I = 10^4 / 12 in^4, E = 1.2e7 psi) in an elastic subgrade of 100 pci, so
-// that Es = 1000 psi.
-std::string beam_input(const std::string& loading, const std::string& analyses,
-                       const std::string& units = "Units USCS") {
-  return "TORVAP7\n" + options_with(analyses, units) +
-         "SECTIONS\n1\n1\n11\n100.0\n1\n1.2E7\n10.0\n10.0\n10.0\n10.0\n100.0\n100.0\n833.3\n833.3\n"
-         "SOIL LAYERS\n1\n13 0.0 110.0\n0.0 100.0\n0.0 100.0\n" +
-         loading + analyses + "END\n";
-}
-
-std::string one_load_case(int type, double first, double second, double Q = 0.0) {
-  std::ostringstream text;
-  text << "LOADING\n1\n1 " << type << " " << first << " " << second << " " << Q << " 1\n0\n";
-  return text.str();
-}
 
 std::string stiffness_data(int method, int K, int distribution, double y_max = 0.0,
                            double theta_max = 0.0) {
@@ -73,22 +33,6 @@ std::string pushover_data(int fixity, int distribution, const std::vector<double
   text << (distribution == 2 ? values.size() : static_cast<std::size_t>(values[0])) << "\n";
   for (std::size_t k = distribution == 2 ? 0 : 1; k < values.size(); ++k) text << values[k] << "\n";
   text << Q << "\n";
-  return text.str();
-}
-
-std::vector<PlotRecord> records_numbered(const std::vector<std::string>& plot, int number) {
-  std::vector<PlotRecord> found;
-  for (const std::string& line : plot) {
-    const PlotRecord record = parse_plot_record(line);
-    if (record.number() == number) found.push_back(record);
-  }
-  return found;
-}
-
-std::string read_example(const char* name) {
-  std::ifstream in(std::filesystem::path(TORVA_EXAMPLES_DIR) / name);
-  std::stringstream text;
-  text << in.rdbuf();
   return text.str();
 }
 
