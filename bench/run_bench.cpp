@@ -97,8 +97,42 @@ void auxiliary_case_soft_clay_500_increments(benchmark::State& state) {
   count_allocations(state, before);
 }
 
+// One trial of the buckling and pile-length sweeps on the same model: a 20000-lb head shear on
+// a free head, with the full p-y pass before the first solve.
+void sweep_trial_soft_clay_500_increments(benchmark::State& state) {
+  const BenchFolder folder(with_increments(read_example("soft_clay_pile.tp7"), 500));
+  auto engine = std::make_unique<torva::Engine>();
+  if (torva::run_analysis(*engine, 7001) > 0) state.SkipWithError("the example ended with an error");
+  const torva::HeadCondition head{torva::load_type::kShearMoment, 20000.0, 0.0, 0.0};
+  const std::size_t before = torva::bench::allocation_count();
+  for (auto _ : state) {
+    if (torva::solve_auxiliary_case(*engine, head, torva::AuxiliaryKind::kTrial) !=
+        torva::IterationEnd::kConverged) {
+      state.SkipWithError("the trial did not converge");
+    }
+  }
+  count_allocations(state, before);
+}
+
+// The soft clay pile at 500 increments with load case 1 (1000 lb on a free head) swept over all
+// 20 lengths and ten buckling trials: against soft_clay_500_increments_4_cases, the cost of 30
+// trials.
+void run_soft_clay_sweeps(benchmark::State& state) {
+  std::string input = with_increments(read_example("soft_clay_pile.tp7"), 500);
+  const auto replace = [&](const std::string& from, const std::string& to) {
+    input.replace(input.find(from), from.size(), to);
+  };
+  replace("1 1 20000.0 0.0 0.0 1", "1 1 1000.0 0.0 0.0 0");
+  replace("ComputePileBuckling NO", "ComputePileBuckling YES");
+  replace("END\n", "PILE BUCKLING ANALYSIS DATA\n0\n10\n20000.0\n0.0\n0.0\n0.0\n2000000.0\nEND\n");
+  run_input(state, input);
+}
+
 }  // namespace
 
+BENCHMARK(sweep_trial_soft_clay_500_increments)->Unit(benchmark::kMillisecond);
+BENCHMARK(run_soft_clay_sweeps)->Name("run_example/soft_clay_500_increments_sweep_20_buckling_10")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(auxiliary_case_soft_clay_500_increments)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, minimal, "minimal.tp7", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, soft_clay_500_increments_4_cases, "soft_clay_pile.tp7", 500)
