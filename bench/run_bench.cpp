@@ -81,34 +81,22 @@ void run_soft_clay_analyses(benchmark::State& state) {
   run_input(state, input);
 }
 
-// One auxiliary case on the model a whole run of the soft clay pile at 500 increments left: the
-// head pushed 0.5 in without rotation, solved from the unloaded pile.
-void auxiliary_case_soft_clay_500_increments(benchmark::State& state) {
+// One auxiliary solution on the model a whole run of the soft clay pile at 500 increments
+// left, from the unloaded pile: a stiffness or pushover case (the head pushed 0.5 in without
+// rotation), or a buckling or pile-length trial (20000 lb on a free head, with the full p-y
+// pass first).
+void auxiliary_solution(benchmark::State& state, torva::AuxiliaryKind kind) {
   const BenchFolder folder(with_increments(read_example("soft_clay_pile.tp7"), 500));
   auto engine = std::make_unique<torva::Engine>();
   if (torva::run_analysis(*engine, 7001) > 0) state.SkipWithError("the example ended with an error");
-  const torva::HeadCondition head{torva::load_type::kDeflectionSlope, 0.5, 0.0, 0.0};
+  const torva::HeadCondition head =
+      kind == torva::AuxiliaryKind::kLoading
+          ? torva::HeadCondition{torva::load_type::kDeflectionSlope, 0.5, 0.0, 0.0}
+          : torva::HeadCondition{torva::load_type::kShearMoment, 20000.0, 0.0, 0.0};
   const std::size_t before = torva::bench::allocation_count();
   for (auto _ : state) {
-    if (torva::solve_auxiliary_case(*engine, head) != torva::IterationEnd::kConverged) {
-      state.SkipWithError("the case did not converge");
-    }
-  }
-  count_allocations(state, before);
-}
-
-// One trial of the buckling and pile-length sweeps on the same model: a 20000-lb head shear on
-// a free head, with the full p-y pass before the first solve.
-void sweep_trial_soft_clay_500_increments(benchmark::State& state) {
-  const BenchFolder folder(with_increments(read_example("soft_clay_pile.tp7"), 500));
-  auto engine = std::make_unique<torva::Engine>();
-  if (torva::run_analysis(*engine, 7001) > 0) state.SkipWithError("the example ended with an error");
-  const torva::HeadCondition head{torva::load_type::kShearMoment, 20000.0, 0.0, 0.0};
-  const std::size_t before = torva::bench::allocation_count();
-  for (auto _ : state) {
-    if (torva::solve_auxiliary_case(*engine, head, torva::AuxiliaryKind::kTrial) !=
-        torva::IterationEnd::kConverged) {
-      state.SkipWithError("the trial did not converge");
+    if (torva::solve_auxiliary_case(*engine, head, kind) != torva::IterationEnd::kConverged) {
+      state.SkipWithError("the solution did not converge");
     }
   }
   count_allocations(state, before);
@@ -130,10 +118,14 @@ void run_soft_clay_sweeps(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(sweep_trial_soft_clay_500_increments)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(auxiliary_solution, stiffness_or_pushover_case_soft_clay_500_increments,
+                  torva::AuxiliaryKind::kLoading)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(auxiliary_solution, sweep_trial_soft_clay_500_increments,
+                  torva::AuxiliaryKind::kTrial)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(run_soft_clay_sweeps)->Name("run_example/soft_clay_500_increments_sweep_20_buckling_10")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(auxiliary_case_soft_clay_500_increments)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, minimal, "minimal.tp7", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, soft_clay_500_increments_4_cases, "soft_clay_pile.tp7", 500)
     ->Unit(benchmark::kMillisecond);

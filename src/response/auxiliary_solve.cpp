@@ -1,6 +1,7 @@
 #include "response/auxiliary_solve.h"
 
 #include <cmath>
+#include <string>
 
 #include "pile/pile_model.h"
 #include "report/line.h"
@@ -60,6 +61,16 @@ bool trial_succeeded(const Engine& engine) {
   const Options& options = engine.options;
   return std::fabs(engine.nodes.y[1]) <= options.DeflectionLimit &&
          engine.solver.dYmax < options.ConvergenceTolerance;
+}
+
+void write_section_heading(Engine& engine, std::initializer_list<std::string_view> titles) {
+  TextFile& report = engine.run.report;
+  const std::string rule(80, '-');
+  report.blank(2);
+  report.put(rule);
+  for (std::string_view title : titles) report.put(title);
+  report.put(rule);
+  report.blank();
 }
 
 void write_condition_value(Engine& engine, std::string_view label, double value,

@@ -5,6 +5,7 @@
 // records or report.
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
 
 #include "model/engine.h"
@@ -47,6 +48,10 @@ PileResponse pile_response(Engine& engine);
 // A trial of the sweeps that converged is kept when |y(1)| is within the excess-deflection
 // limit and the last change of deflection below the tolerance.
 bool trial_succeeded(const Engine& engine);
+
+// The heading of an analysis' report section: two blank lines, a rule of 80 "-", the title
+// lines, the rule and a blank line.
+void write_section_heading(Engine& engine, std::initializer_list<std::string_view> titles);
 
 // One value line of a sweep's pile-head conditions: `label` ("Shear      = "), the value as
 // F15.0, F15.5 or E15.7, and a blank and `unit` unless it is empty.

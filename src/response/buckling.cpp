@@ -16,8 +16,6 @@ namespace torva {
 
 namespace {
 
-const std::string kRule80(80, '-');
-
 struct Trials {
   int count = 0;
   std::array<double, kMaxBucklingTrials> thrust{};
@@ -65,11 +63,7 @@ void write_report(Engine& engine, const Condition& condition, const Trials& tria
   TextFile& report = engine.run.report;
   const BucklingControl& control = engine.control.buckling;
   const UnitLabels& labels = engine.run.labels;
-  report.blank(2);
-  report.put(kRule80);
-  report.put(Line().x(25).a("Results of Pile Buckling Analysis"));
-  report.put(kRule80);
-  report.blank();
+  write_section_heading(engine, {std::string(25, ' ') + "Results of Pile Buckling Analysis"});
   report.put(condition.heading);
   report.blank();
   write_condition_value(engine, "Shear      = ", control.shear, ConditionValueForm::kF0,

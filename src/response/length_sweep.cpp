@@ -15,8 +15,6 @@ namespace torva {
 
 namespace {
 
-const std::string kRule80(80, '-');
-
 // The shortest trial reaches this fraction of the pile length below the ground surface: 0.05 in
 // single precision.
 constexpr double kShortestEmbedment = 0.05000000074505806;
@@ -84,11 +82,8 @@ std::string units_line(const Engine& engine) {
 
 void write_report(Engine& engine, int k, const Trials& trials) {
   TextFile& report = engine.run.report;
-  report.blank(2);
-  report.put(kRule80);
-  report.put(Line().x(12).a("Pile-head Deflection vs. Pile Length for Load Case ").i0(k));
-  report.put(kRule80);
-  report.blank();
+  write_section_heading(
+      engine, {Line().x(12).a("Pile-head Deflection vs. Pile Length for Load Case ").i0(k).str()});
   write_conditions(engine, engine.loading.cases[k]);
   report.blank();
   if (trials.count == 0) {

@@ -18,8 +18,6 @@ namespace torva {
 
 namespace {
 
-const std::string kRule80(80, '-');
-
 // What one converged step leaves for the report and the plot file.
 struct PushoverStep {
   int condition = 0;  // 4 free head, 5 fixed head
@@ -55,11 +53,7 @@ void write_report(Engine& engine, const Steps& steps) {
   TextFile& report = engine.run.report;
   const PushoverControl& control = engine.control.pushover;
   const UnitLabels& labels = engine.run.labels;
-  report.blank(2);
-  report.put(kRule80);
-  report.put(Line().x(26).a("Results of Push-over Analysis"));
-  report.put(kRule80);
-  report.blank();
+  write_section_heading(engine, {std::string(26, ' ') + "Results of Push-over Analysis"});
   report.put("Computation Methods Used for Push-over Analyses:");
   static const char* const kFixity[] = {" - Computations Use Free-head Condition",
                                         " - Computations Use Fixed-head Condition",

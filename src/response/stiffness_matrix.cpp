@@ -26,7 +26,6 @@ constexpr double kMomentInsteadSI = 0.00011298480239929631;
 
 constexpr int kWarningNoStiffness = -401;
 
-const std::string kRule80(80, '-');
 const std::string kTableRule =
     "  -----------  -----------  -----------  -----------  -----------  -----------";
 
@@ -149,12 +148,9 @@ void write_report(Engine& engine, int K) {
   TextFile& report = engine.run.report;
   const bool si_heads = engine.options.IUNITS != kUnitsUS;
   const auto& records = engine.results.auxiliary;
-  report.blank(2);
-  report.put(kRule80);
-  report.put(Line().x(19).a("    Computed Pile-head Stiffness Matrix Values   "));
-  report.put(Line().x(19).a("         K22, K23, K32, K33 for Pile Head        "));
-  report.put(kRule80);
-  report.blank();
+  const std::string indent(19, ' ');
+  write_section_heading(engine, {indent + "    Computed Pile-head Stiffness Matrix Values   ",
+                                 indent + "         K22, K23, K32, K33 for Pile Head        "});
   report.put("Computation Method Used for Pile-head Stiffnesses");
   report.put(std::string(49, '-'));
   report.blank();
