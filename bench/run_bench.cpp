@@ -22,6 +22,7 @@ std::string read_example(const char* example) {
   return text.str();
 }
 
+// The input with its number of increments replaced by `increments` (0 keeps it).
 std::string with_increments(std::string input, int increments) {
   const auto at = input.find("\nIncrements ");
   if (increments > 0 && at != std::string::npos) {

@@ -84,7 +84,10 @@ void set_head_conditions(Engine& engine, int j) {
 }
 
 void prepare_load_case_nodes(Engine& engine) {
-  rebuild_pile_nodes(engine);
+  build_nodes(engine);
+  assign_nodes_to_sections(engine);
+  Assign_Nodes_To_Layers(engine);
+  if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
   clear_warning_counts(engine);
   engine.nodes.clear_deflections();
   set_starting_soil_moduli(engine);

@@ -224,18 +224,18 @@ double distributed_load_at(const Engine& engine, double x) {
   return tributary_load(engine.loading.distributed, x, engine.nodes.h, engine.sections.pile_length);
 }
 
-void rebuild_pile_nodes(Engine& engine) {
-  build_nodes(engine);
-  assign_nodes_to_sections(engine);
-  Assign_Nodes_To_Layers(engine);
-  if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
-}
-
 void set_starting_soil_moduli(Engine& engine) {
   NodeTable& nodes = engine.nodes;
   for (int i = 1; i <= nodes.N; ++i) {
     nodes.Es[i] = nodes.z[i] < engine.soil.XS ? 0.0 : kStartingSoilModulus;
   }
+}
+
+void rebuild_pile_nodes(Engine& engine) {
+  build_nodes(engine);
+  assign_nodes_to_sections(engine);
+  Assign_Nodes_To_Layers(engine);
+  if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
 }
 
 }  // namespace torva
