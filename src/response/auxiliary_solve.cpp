@@ -12,14 +12,13 @@
 namespace torva {
 
 IterationEnd solve_auxiliary_case(Engine& engine, const HeadCondition& head, AuxiliaryKind kind,
-                                  const PerNode<double>* node_loads) {
+                                  NodeLoading load_nodes) {
   const bool trial = kind == AuxiliaryKind::kTrial;
   NodeTable& nodes = engine.nodes;
-  if (trial) nodes.W.fill(0.0);
   rebuild_pile_nodes(engine);
-  if (node_loads != nullptr) {
-    for (int i = 1; i <= nodes.N; ++i) nodes.W[i] = (*node_loads)[i];
-  }
+  // The trials of an LRFD run carry no distributed load; the rebuild gives the others theirs.
+  if (trial && engine.options.UseLRFD) nodes.W.fill(0.0);
+  if (load_nodes != nullptr) load_nodes(engine);
   nodes.clear_deflections();
   set_starting_soil_moduli(engine);
   if (trial) PYCurveDriver(engine, 1, PYDispatch::kFull);

@@ -16,21 +16,22 @@ namespace torva {
 // How a solution starts and is iterated.
 enum class AuxiliaryKind {
   kLoading,  // stiffness and pushover cases: the first solve on the starting moduli
-  kTrial,    // buckling and pile-length trials: the distributed loads cleared before the rebuild
-             // (runs without LRFD take the tributary loads again), one full p-y pass before the
-             // first solve, and no not-a-number test in the iteration
+  kTrial,    // buckling and pile-length trials: the distributed loads cleared (runs without LRFD
+             // take the tributary loads again), one full p-y pass before the first solve, and no
+             // not-a-number test in the iteration
 };
 
 // Solves the pile under `head` (the tip shear starts at 0): the node data are rebuilt for the
 // current pile length, the deflections cleared and the soil moduli restarted at 0 above the
 // ground surface and 50000 below it; the iteration's soil update is the layer pass with its
-// layering bookkeeping only. `node_loads`, when given, replaces the distributed load W(i) of the
-// rebuilt nodes. Returns how the iteration ended (engine.solver.iterations holds the solves
-// made); the caller reports a failure in its own words. Runtime Error No. 11 and the errors of
-// the criteria end the run.
+// layering bookkeeping only. `load_nodes`, when given, loads the rebuilt nodes (the distributed
+// load W of an LRFD combination). Returns how the iteration ended (engine.solver.iterations
+// holds the solves made); the caller reports a failure in its own words. Runtime Error No. 11
+// and the errors of the criteria end the run.
+using NodeLoading = void (*)(Engine& engine);
 IterationEnd solve_auxiliary_case(Engine& engine, const HeadCondition& head,
                                   AuxiliaryKind kind = AuxiliaryKind::kLoading,
-                                  const PerNode<double>* node_loads = nullptr);
+                                  NodeLoading load_nodes = nullptr);
 
 // The pile-head values and the largest moment and shear of the solution just made.
 struct PileResponse {

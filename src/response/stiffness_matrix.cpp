@@ -259,7 +259,7 @@ void compute_pile_head_stiffness(Engine& engine, const StiffnessReference& refer
   for (int n = 1; n <= 2 * K; ++n) {
     run.message.put(Line().a("Computing pile response for pile-head stiffness case ").i0(n));
     const HeadCondition head = case_loading(engine, ranges, reference.axial, n);
-    const IterationEnd end = solve_auxiliary_case(engine, head, AuxiliaryKind::kLoading, reference.node_loads);
+    const IterationEnd end = solve_auxiliary_case(engine, head, AuxiliaryKind::kLoading, reference.load_nodes);
     const int iterations = engine.solver.iterations;
     switch (end) {
       case IterationEnd::kConverged:

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/engine.h"
+#include "response/auxiliary_solve.h"
 
 namespace torva {
 
@@ -16,9 +17,9 @@ struct StiffnessReference {
   double axial = 0.0;       // axial load of every auxiliary case (lb, kN)
   double deflection = 0.0;  // pile-head deflection computed for it, method 1 (in, m)
   double rotation = 0.0;    // pile-head rotation computed for it, method 1 (rad)
-  // Distributed lateral load W(i) at the nodes of the auxiliary cases; null: the load cases'
-  // distributed load, as the node rebuild gives it.
-  const PerNode<double>* node_loads = nullptr;
+  // Loads the rebuilt nodes of every auxiliary case with the reference's distributed load;
+  // null: the load cases' distributed load, as the node rebuild gives it.
+  NodeLoading load_nodes = nullptr;
 };
 
 // Load case 1 with its results.
