@@ -18,6 +18,7 @@ namespace {
 
 struct Trials {
   int count = 0;
+  std::array<int, kMaxBucklingTrials> number{};  // trial m of each successful trial
   std::array<double, kMaxBucklingTrials> thrust{};
   std::array<double, kMaxBucklingTrials> deflection{};
   std::array<PileResponse, kMaxBucklingTrials> response{};
@@ -95,7 +96,7 @@ void write_report(Engine& engine, const Condition& condition, const Trials& tria
     for (int n = 0; n < trials.count; ++n) {
       const PileResponse& r = trials.response[static_cast<std::size_t>(n)];
       Line line;
-      line.i(n + 1, 8).x(7);
+      line.i(trials.number[static_cast<std::size_t>(n)], 8).x(7);
       WriteNumberField(line, trials.thrust[static_cast<std::size_t>(n)], 12);
       for (double value : {r.deflection, r.max_moment, r.max_shear}) {
         line.x(3);
@@ -202,6 +203,7 @@ void run_buckling_analysis(Engine& engine) {
     }
     if (!trial_succeeded(engine)) continue;
     const auto n = static_cast<std::size_t>(trials.count++);
+    trials.number[n] = m;
     trials.response[n] = pile_response(engine);
     trials.thrust[n] = Q;
     trials.deflection[n] = trials.response[n].deflection;
