@@ -88,7 +88,6 @@ void write_report(Engine& engine, const Condition& condition, const Trials& tria
     report.put("No computations for pile buckling were successful.");
     report.put("Results of last two iterations:");
   } else {
-    report.blank();
     report.put("   Trial          Axial        Pile Head        Maximum        Maximum  ");
     report.put("   Thrust         Thrust       Deflection       Moment          Shear   ");
     report.put(units_line(engine));
@@ -120,7 +119,6 @@ void write_report(Engine& engine, const Condition& condition, const Trials& tria
   report_value(engine, "Lateral pile deflection at zero axial thrust, y(1)", first_deflection,
                labels.length);
   report_value(engine, "R Squared", fit.r_squared, "");
-  report.blank();
   for (const char* note :
        {"Note: The axial buckling capacity is a function of pile-head loading, pile-head ",
         "fixity conditions, pile embedment, pile dimensions and stiffness, and local soil ",

@@ -85,7 +85,6 @@ void write_report(Engine& engine, int k, const Trials& trials) {
   write_section_heading(
       engine, {Line().x(12).a("Pile-head Deflection vs. Pile Length for Load Case ").i0(k).str()});
   write_conditions(engine, engine.loading.cases[k]);
-  report.blank();
   if (trials.count == 0) {
     report.put(
         "No computations for top deflection vs. pile length were successful for this load case.");

@@ -72,7 +72,6 @@ void write_report(Engine& engine, const Steps& steps) {
   report_value(engine, "Maximum pushover deflection", high, labels.length);
   report_value(engine, "Axial thrust force for pushover analysis", control.final_value,
                labels.force);
-  report.blank();
   report.put(
       "  Pushover      Pile-head      Pile-head       Pile-head     Max. Moment    Max. Shear      "
       "Depth to       Depth to  ");
