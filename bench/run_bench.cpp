@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "allocation_count.h"
 #include "engine/run_sequence.h"
+#include "response/auxiliary_solve.h"
 
 namespace {
 
@@ -30,25 +32,89 @@ std::string with_increments(std::string input, int increments) {
   return input;
 }
 
-// Whole runs of one input file.
+// The input and control files of a run in a temporary folder, which is the working folder
+// while the object lives.
+class BenchFolder {
+ public:
+  explicit BenchFolder(const std::string& input) : saved_(fs::current_path()) {
+    const fs::path folder = fs::temp_directory_path() / "torva-bench";
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    std::ofstream("input.tp7") << input;
+    std::ofstream("NAMES.DAT") << "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n";
+  }
+  ~BenchFolder() { fs::current_path(saved_); }
+
+ private:
+  fs::path saved_;
+};
+
+void count_allocations(benchmark::State& state, std::size_t before) {
+  const double made = static_cast<double>(torva::bench::allocation_count() - before);
+  state.counters["allocations"] = benchmark::Counter(made, benchmark::Counter::kAvgIterations);
+}
+
 void run_input(benchmark::State& state, const std::string& input) {
-  const fs::path folder = fs::temp_directory_path() / "torva-bench";
-  fs::create_directories(folder);
-  const fs::path saved = fs::current_path();
-  fs::current_path(folder);
-  std::ofstream("input.tp7") << input;
-  std::ofstream("NAMES.DAT") << "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n";
+  const BenchFolder folder(input);
   auto engine = std::make_unique<torva::Engine>();
+  const std::size_t before = torva::bench::allocation_count();
   for (auto _ : state) {
     const int code = torva::run_analysis(*engine, 7001);
     if (code > 0) state.SkipWithError("the example ended with an error");
   }
-  fs::current_path(saved);
+  count_allocations(state, before);
 }
 
 // Runs the example with its number of increments replaced by `increments` (0 keeps it).
 void run_example(benchmark::State& state, const char* example, int increments) {
   run_input(state, with_increments(read_example(example), increments));
+}
+
+// The soft clay pile at 500 increments with the stiffness matrix at K = 10 (20 cases) and a
+// pushover of 25 free-head and 25 fixed-head steps: against soft_clay_500_increments_4_cases,
+// the cost of 70 auxiliary cases.
+void run_soft_clay_analyses(benchmark::State& state) {
+  std::string input = with_increments(read_example("soft_clay_stiffness_pushover.tp7"), 500);
+  const auto stiffness = input.find("FOUNDATION STIFFNESS");
+  input = input.substr(0, stiffness) +
+          "FOUNDATION STIFFNESS\n0\n10\n0\n"
+          "PILE PUSHOVER ANALYSIS DATA\n2\n0\n25\n1.0\n0.1\n0.0\nEND\n";
+  run_input(state, input);
+}
+
+// One auxiliary solution on the model a whole run of the soft clay pile at 500 increments
+// left, from the unloaded pile: a stiffness or pushover case (the head pushed 0.5 in without
+// rotation), or a buckling or pile-length trial (20000 lb on a free head, with the full p-y
+// pass first).
+void auxiliary_solution(benchmark::State& state, torva::AuxiliaryKind kind) {
+  const BenchFolder folder(with_increments(read_example("soft_clay_pile.tp7"), 500));
+  auto engine = std::make_unique<torva::Engine>();
+  if (torva::run_analysis(*engine, 7001) > 0) state.SkipWithError("the example ended with an error");
+  const torva::HeadCondition head =
+      kind == torva::AuxiliaryKind::kLoading
+          ? torva::HeadCondition{torva::load_type::kDeflectionSlope, 0.5, 0.0, 0.0}
+          : torva::HeadCondition{torva::load_type::kShearMoment, 20000.0, 0.0, 0.0};
+  const std::size_t before = torva::bench::allocation_count();
+  for (auto _ : state) {
+    if (torva::solve_auxiliary_case(*engine, head, kind) != torva::IterationEnd::kConverged) {
+      state.SkipWithError("the solution did not converge");
+    }
+  }
+  count_allocations(state, before);
+}
+
+// The soft clay pile at 500 increments with load case 1 (1000 lb on a free head) swept over all
+// 20 lengths and ten buckling trials: against soft_clay_500_increments_4_cases, the cost of 30
+// trials.
+void run_soft_clay_sweeps(benchmark::State& state) {
+  std::string input = with_increments(read_example("soft_clay_pile.tp7"), 500);
+  const auto replace = [&](const std::string& from, const std::string& to) {
+    input.replace(input.find(from), from.size(), to);
+  };
+  replace("1 1 20000.0 0.0 0.0 1", "1 1 1000.0 0.0 0.0 0");
+  replace("ComputePileBuckling NO", "ComputePileBuckling YES");
+  replace("END\n", "PILE BUCKLING ANALYSIS DATA\n0\n10\n20000.0\n0.0\n0.0\n0.0\n2000000.0\nEND\n");
+  run_input(state, input);
 }
 
 // The US LRFD example with 100 combinations of its five loading groups (every one a load case
@@ -73,23 +139,34 @@ void run_lrfd_100_combinations(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK_CAPTURE(auxiliary_solution, stiffness_or_pushover_case_soft_clay_500_increments,
+                  torva::AuxiliaryKind::kLoading)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(auxiliary_solution, sweep_trial_soft_clay_500_increments,
+                  torva::AuxiliaryKind::kTrial)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(run_soft_clay_sweeps)->Name("run_example/soft_clay_500_increments_sweep_20_buckling_10")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, minimal, "minimal.tp7", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, soft_clay_500_increments_4_cases, "soft_clay_pile.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(run_soft_clay_analyses)->Name("run_example/soft_clay_500_increments_K10_pushover_2x25")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, elastic_subgrade_si, "elastic_subgrade_si.tp7", 0)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, sand_reese_500_increments, "sand_reese.tp7", 500)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(run_example, stiff_clay_silt_us_500_increments, "stiff_clay_silt_us.tp7", 500)
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, api_sand_500_increments, "api_sand.tp7", 500)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, liquefied_sand_si_500_increments, "liquefied_sand_si.tp7", 500)
     ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(run_example, stiff_clay_silt_us_500_increments, "stiff_clay_silt_us.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, loess_residual_si_500_increments, "loess_residual_si.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, rock_socket_si_500_increments, "rock_socket_si.tp7", 500)
     ->Unit(benchmark::kMillisecond);
-
 BENCHMARK(run_lrfd_100_combinations)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -8,9 +8,13 @@
 #include "pile/pile_views.h"
 #include "report/input_echo.h"
 #include "report/plot_records.h"
+#include "response/buckling.h"
+#include "response/length_sweep.h"
 #include "response/load_case_iteration.h"
 #include "response/lrfd.h"
+#include "response/pushover.h"
 #include "response/results.h"
+#include "response/stiffness_matrix.h"
 #include "soil/py_framework.h"
 
 namespace torva {
@@ -126,9 +130,33 @@ void solve_load_case(Engine& engine, int j, int py_request) {
     }
   }
   report_load_case_results(engine);
-  plot_no_length_sweep(engine, j);
+  length_sweep_of_load_case(engine, j);
   run.message.put(Line().a("Completed Analysis for Load Case ").i0(j));
   run.message.blank();
+}
+
+// The optional analyses. An error of one of them ends the run at once; a load case under a
+// deflection and moment that did not converge has left its error pending, and then none of
+// them is made, but the records that say so are written before the run ends.
+void analyses_after_load_cases(Engine& engine) {
+  RunControl& run = engine.run;
+  const Options& options = engine.options;
+  const bool solved = run.ErrorNumber == 0;
+  if (solved && options.ComputeKmatrix) {
+    run.message.put("Computing pile-head stiffness matrix components.");
+    run.message.blank();
+    compute_pile_head_stiffness(engine, stiffness_reference_loading(engine));
+  }
+  if (solved && options.ComputePushover) {
+    run_pushover_analysis(engine);
+  } else {
+    PlotLine16None(run.plot);
+  }
+  if (solved && options.ComputePileBuckling) {
+    run_buckling_analysis(engine);
+  } else {
+    PlotLine18None(run.plot);
+  }
 }
 
 void full_analysis(Engine& engine) {
@@ -148,30 +176,18 @@ void full_analysis(Engine& engine) {
   report_pile_response_summary(engine);
   run.message.put("Completed Analysis of All Pile Loading Cases");
   run.message.blank();
-  PlotLine16None(run.plot);
-  PlotLine18None(run.plot);
+  analyses_after_load_cases(engine);
   if (engine.options.UseLRFD) keep_lrfd_failure_warning(engine);
 }
 
-// An analysis the input asks for and this version cannot make yet ends the run, instead of
-// ending normally with its records empty or zero.
+// Bending properties only are not computed yet: such a run would end normally with its section
+// records missing.
 void reject_unavailable_analyses(Engine& engine) {
-  const Options& options = engine.options;
-  const bool full = options.i_Analysis_Type == kFullAnalysis;
-  const std::pair<bool, const char*> requests[] = {
-      {options.i_Analysis_Type == kBendingPropertiesOnly,
-       "bending properties only (ComputeEIOnly YES)"},
-      {full && options.ComputeKmatrix, "the pile-head stiffness matrix (ComputeKmatrix YES)"},
-      {full && options.ComputePushover, "the pushover analysis (ComputePushover YES)"},
-      {full && options.ComputePileBuckling, "the buckling analysis (ComputePileBuckling YES)"},
-  };
-  for (const auto& [requested, analysis] : requests) {
-    if (!requested) continue;
-    raise_error(engine, errors::kRunAnalysisUnavailable,
-                std::string("The input asks for ") + analysis +
-                    ", which this version of Torva cannot compute yet.",
-                "Set the option to NO and run the analysis again.");
-  }
+  if (engine.options.i_Analysis_Type != kBendingPropertiesOnly) return;
+  raise_error(engine, errors::kRunAnalysisUnavailable,
+              "The input asks for bending properties only (ComputeEIOnly YES), which this "
+              "version of Torva cannot compute yet.",
+              "Set the option to NO and run the analysis again.");
 }
 
 }  // namespace

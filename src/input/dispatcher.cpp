@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string_view>
 
 #include "engine/errors.h"
@@ -12,6 +11,7 @@
 #include "input/loading_reader.h"
 #include "input/lrfd_reader.h"
 #include "input/options_reader.h"
+#include "input/reader_text.h"
 #include "input/section_reader.h"
 #include "input/soil_reader.h"
 
@@ -100,8 +100,6 @@ int read_in_range(Engine& engine, const ErrorId& error, std::string_view section
   return value;
 }
 
-constexpr int kUnlimited = std::numeric_limits<int>::max();
-
 void read_stiffness_control(Engine& engine) {
   if (!engine.options.ComputeKmatrix) return;
   StiffnessControl& k = engine.control.stiffness;
@@ -109,14 +107,36 @@ void read_stiffness_control(Engine& engine) {
   constexpr std::string_view kSection = "Foundation stiffness";
   k.method = read_in_range(engine, error, kSection, "computation method", 0, 2,
                            "a method of 0, 1 or 2");
-  k.points = read_in_range(engine, error, kSection, "number of points", 1, kUnlimited,
-                           "at least one point");
+  k.points = read_in_range(engine, error, kSection, "number of points", 1, kMaxStiffnessPoints,
+                           "1 to " + std::to_string(kMaxStiffnessPoints) + " points");
   k.distribution = read_in_range(engine, error, kSection, "point distribution", 0, 1,
                                  "0 (logarithmic) or 1 (arithmetic)");
   if (k.method == 2) {
     k.max_displacement = read_one<double>(engine, "the largest pile-head displacement");
+    if (k.max_displacement == 0.0) {
+      control_error(engine, error, kSection, "method 2 with a largest pile-head displacement of 0",
+                    "a largest pile-head displacement other than 0");
+    }
     k.max_rotation = read_one<double>(engine, "the largest pile-head rotation");
+    if (k.max_rotation == 0.0) {
+      control_error(engine, error, kSection, "method 2 with a largest pile-head rotation of 0",
+                    "a largest pile-head rotation other than 0");
+    }
   }
+}
+
+// After END: methods 0 and 1 take their ranges from the first load case, which must exist.
+void check_stiffness_reference(Engine& engine) {
+  const Options& options = engine.options;
+  if (!options.ComputeKmatrix || options.i_Analysis_Type == kBendingPropertiesOnly) return;
+  const int method = engine.control.stiffness.method;
+  const int cases = options.UseLRFD ? engine.lrfd.combination_count : engine.loading.count;
+  if (method == 2 || cases >= 1) return;
+  raise_error(engine, errors::kInputStiffnessControl,
+              "Foundation stiffness data: computation method " + std::to_string(method) +
+                  " takes its range from load case 1, but the input gives no load case.",
+              "Give at least one pile-head load case, or use computation method 2 with the "
+              "largest pile-head displacement and rotation.");
 }
 
 void read_pushover_control(Engine& engine) {
@@ -149,13 +169,19 @@ void read_buckling_control(Engine& engine) {
   b.fixity = read_in_range(engine, error, kSection, "pile-head fixity", 0, 2,
                            "0 (shear and moment), 1 (shear and slope) or 2 (shear and "
                            "rotational stiffness)");
-  b.axial_loads = read_in_range(engine, error, kSection, "number of axial loads", 1, kUnlimited,
-                                "at least one axial load");
+  b.axial_loads = read_in_range(engine, error, kSection, "number of axial loads", 2,
+                                kMaxBucklingLoads,
+                                "2 to " + std::to_string(kMaxBucklingLoads) + " axial loads");
   b.shear = read_one<double>(engine, "the buckling pile-head shear");
   b.moment = read_one<double>(engine, "the buckling pile-head moment");
   b.slope = read_one<double>(engine, "the buckling pile-head slope");
   b.rotational_stiffness = read_one<double>(engine, "the buckling rotational stiffness");
   b.max_compression = read_one<double>(engine, "the largest buckling compression load");
+  if (!(b.max_compression > 0.0)) {
+    control_error(engine, error, kSection,
+                  "largest compression load " + value_text(b.max_compression),
+                  "a largest compression load greater than 0");
+  }
 }
 
 struct Section {
@@ -205,6 +231,7 @@ void read_input_data(Engine& engine) {
                   "Add the OPTIONS section after the title.");
     }
     check_group_factors_given(engine);
+    check_stiffness_reference(engine);
     derive_axial_thrust_list(engine);
     return;
   }

@@ -14,6 +14,8 @@ inline constexpr int kUnitsGeneral = 3;
 inline constexpr int kBendingPropertiesOnly = 2;
 inline constexpr int kFullAnalysis = 3;
 inline constexpr int kMaxPushoverPoints = 100;  // user-defined pushover displacements
+inline constexpr int kMaxStiffnessPoints = 50;  // K-matrix points: 2K auxiliary cases of 100
+inline constexpr int kMaxBucklingLoads = 100;   // axial loads (trials) of the buckling analysis
 
 struct Options {
   int IUNITS = 0;                 // 1 US customary, 2 SI, 3 general units

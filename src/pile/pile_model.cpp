@@ -243,4 +243,11 @@ void set_starting_soil_moduli(Engine& engine) {
   }
 }
 
+void rebuild_pile_nodes(Engine& engine) {
+  build_nodes(engine);
+  assign_nodes_to_sections(engine);
+  Assign_Nodes_To_Layers(engine);
+  if (engine.soil_movement.count > 1) soil_movement_at_nodes(engine);
+}
+
 }  // namespace torva

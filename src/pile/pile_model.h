@@ -58,6 +58,10 @@ double node_distributed_load(const Engine& engine, int i);
 // batter, the depth build_nodes gives the last node.
 double pile_tip_depth(const Engine& engine);
 
+// The node data of a new solution: build_nodes, the nodes' sections and soil layers, and the
+// soil movement at the nodes when a profile of two or more points is given.
+void rebuild_pile_nodes(Engine& engine);
+
 // Es = 0 above the ground surface, 50000 at and below it.
 void set_starting_soil_moduli(Engine& engine);
 

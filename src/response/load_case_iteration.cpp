@@ -253,8 +253,9 @@ void run_update(Engine& engine, Update update) {
 
 }  // namespace
 
-Convergence iterate_load_case(Engine& engine, const SolverContext& context, SoilModulusUpdate& soil,
-                              BendingStiffnessUpdate& stiffness) {
+IterationEnd iterate_solution(Engine& engine, const SolverContext& context,
+                              SoilModulusUpdate& soil, BendingStiffnessUpdate& stiffness,
+                              IterationStyle style) {
   SolverState& state = engine.solver;
   const Options& options = engine.options;
   const double Q = state.head.Q;
@@ -269,25 +270,38 @@ Convergence iterate_load_case(Engine& engine, const SolverContext& context, Soil
     state.iterations = k;
 
     const double y1 = engine.nodes.y[1];
-    if (!std::isfinite(y1) || !std::isfinite(state.dYmax)) {
-      report_not_a_number(engine, k, !std::isfinite(y1));
+    if (style.not_a_number_test && (!std::isfinite(y1) || !std::isfinite(state.dYmax))) {
+      return IterationEnd::kNotANumber;
     }
-    write_progress(engine, k);
+    if (style.progress_lines) write_progress(engine, k);
 
     if (options.ConvergenceTolerance >= std::fabs(state.dYmax)) {
-      if (k > 5) return Convergence::kReached;
+      if (k > 5) return IterationEnd::kConverged;
     } else if (k > 10 && std::fabs(y1) >= options.DeflectionLimit) {
-      report_excess_deflection(engine);
+      return IterationEnd::kExcessDeflection;
     }
 
     run_update(engine, [&] { soil.update_soil_moduli(engine, k); });
     run_update(engine, [&] { stiffness.update_bending_stiffness(engine, j, Q); });
 
-    if (k + 1 > options.MaxIterations) {
+    if (k + 1 > options.MaxIterations) return IterationEnd::kIterationLimit;
+  }
+}
+
+Convergence iterate_load_case(Engine& engine, const SolverContext& context, SoilModulusUpdate& soil,
+                              BendingStiffnessUpdate& stiffness) {
+  switch (iterate_solution(engine, context, soil, stiffness, {.progress_lines = true})) {
+    case IterationEnd::kConverged:
+      break;
+    case IterationEnd::kNotANumber:
+      report_not_a_number(engine, engine.solver.iterations, !std::isfinite(engine.nodes.y[1]));
+    case IterationEnd::kExcessDeflection:
+      report_excess_deflection(engine);
+    case IterationEnd::kIterationLimit:
       report_not_converged(engine);
       return Convergence::kNotReached;
-    }
   }
+  return Convergence::kReached;
 }
 
 void report_load_case_convergence(Engine& engine, int load_case, Convergence convergence) {

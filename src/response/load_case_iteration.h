@@ -26,6 +26,30 @@ enum class Convergence {
                 // load case is still reported before the run ends
 };
 
+// How the iteration of a loading ended.
+enum class IterationEnd {
+  kConverged,
+  kNotANumber,        // y_1 or dYmax is not a number after solve engine.solver.iterations
+  kExcessDeflection,  // |y_1| reached the excess-deflection limit after more than ten solves
+  kIterationLimit,    // the limit of solves passed without convergence
+};
+
+// What the callers of the iteration differ in.
+struct IterationStyle {
+  bool progress_lines = false;    // a line per solve to the run-message file (the last five to
+                                  // the report too): the load cases
+  bool not_a_number_test = true;  // stop at a y_1 or dYmax that is not a number; without it
+                                  // such a solve runs on to the iteration limit
+};
+
+// The iteration itself, for the load cases and the analyses that solve auxiliary loadings:
+// the stiffness update for the thrust index of Q once, then solve, test, soil update and
+// stiffness update until one of the ends above. How the iteration ended is left to the caller
+// to report; Runtime Error No. 11 and an error of either update end the run.
+IterationEnd iterate_solution(Engine& engine, const SolverContext& context,
+                              SoilModulusUpdate& soil, BendingStiffnessUpdate& stiffness,
+                              IterationStyle style);
+
 // Iterates the loading in engine.solver.head for the current load case. Starts from the node
 // table as the pile model and the p-y framework left it (deflections cleared, starting moduli),
 // runs the stiffness update for the thrust index of Q once before the first solve, and ends the

@@ -148,11 +148,6 @@ HeadCondition combination_head_condition(const Engine& engine, int j) {
   return HeadCondition{load_type::kShearMoment, load.V, load.M, load.Q};
 }
 
-LrfdReferenceLoading lrfd_reference_loading(const Engine& engine) {
-  const LoadCaseResult& first = engine.results.cases[1];
-  return {combination_head_condition(engine, 1), first.head_deflection, first.head_slope};
-}
-
 LrfdSectionCheck check_lrfd_section(const Engine& engine, int j, int s) {
   LrfdSectionCheck check;
   const PileSection& section = engine.sections.table[static_cast<std::size_t>(s - 1)];

@@ -55,17 +55,6 @@ void load_nodes_for_combination(Engine& engine, int j, bool report);
 // The pile-head loading of combination j: shear and moment, V_j and M_j, axial thrust Q_j.
 HeadCondition combination_head_condition(const Engine& engine, int j);
 
-// The reference loading of the pile-head stiffness analysis of an LRFD run, from
-// combination 1: its pile-head loading and the pile-head deflection and rotation computed for
-// it. The auxiliary cases carry combination 1's distributed load: after rebuilding the nodes
-// they call load_nodes_for_combination(engine, 1, false).
-struct LrfdReferenceLoading {
-  HeadCondition head;            // condition 1, V_1, M_1, Q_1
-  double head_deflection = 0.0;  // y(1) of combination 1 (in, m)
-  double head_rotation = 0.0;    // S(1) of combination 1 (rad)
-};
-LrfdReferenceLoading lrfd_reference_loading(const Engine& engine);
-
 // How one pile section fared in one combination.
 enum class LrfdVerdict { kNotApplicable, kPass, kFail };
 struct LrfdSectionCheck {

@@ -273,13 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
     Options, UnavailableAnalyses,
     ::testing::Values(
         UnavailableAnalysis{"ei_only", "ComputeEIOnly YES",
-                            "bending properties only (ComputeEIOnly YES)"},
-        UnavailableAnalysis{"stiffness", "ComputeKmatrix YES",
-                            "the pile-head stiffness matrix (ComputeKmatrix YES)"},
-        UnavailableAnalysis{"pushover", "ComputePushover YES",
-                            "the pushover analysis (ComputePushover YES)"},
-        UnavailableAnalysis{"buckling", "ComputePileBuckling YES",
-                            "the buckling analysis (ComputePileBuckling YES)"}),
+                            "bending properties only (ComputeEIOnly YES)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,22 +1,16 @@
 // An elastic pile of constant stiffness on a linear bed of springs, long enough to act as
 // infinitely long, against the closed-form solution of a semi-infinite beam-column on an
-// elastic foundation loaded at its end and along its length (Hetenyi):
-// EI y'''' + Q y'' + Es y = w has the solution y = w / Es + Re(C exp(r x)), r = -a + ib, which
-// decays to the settlement under the uniform load; x runs down the pile, M = EI y'' and
-// V = EI y''' + Q y'.
+// elastic foundation (semi_infinite_beam.h).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
 
+#include "response/semi_infinite_beam.h"
 #include "response/solver_fixture.h"
 
 namespace torva::testing {
 namespace {
-
-constexpr double kEI = 1.0e10;    // lb-in^2
-constexpr double kEs = 1000.0;    // lb/in^2
-constexpr double kLength = 1200;  // in: about 15 times the characteristic length
 
 struct Case {
   const char* name;
@@ -40,62 +34,6 @@ const Case kCases[] = {
     {"deflection, fixed head", 5, 0.5, 0.0, 0.0, 0.0, false, false, true},
     {"deflection, fixed head, axial and distributed load", 5, 0.5, 0.0, 2.0e6, 20.0, false, false,
      true},
-};
-
-class Beam {
- public:
-  explicit Beam(const Case& c) : settlement_(c.w / kEs) {
-    const double root = std::sqrt(kEs / kEI);
-    r_ = {-std::sqrt((root - c.Q / (2.0 * kEI)) / 2.0),
-          std::sqrt((root + c.Q / (2.0 * kEI)) / 2.0)};
-    const auto power = [this](int n) { return std::pow(r_, n); };
-    const auto shear = kEI * power(3) + c.Q * power(1);
-    const auto moment = kEI * power(2);
-    // Each head condition is a row z with Re(C z) = value.
-    std::complex<double> rows[2];
-    double values[2] = {c.first, c.second};
-    switch (c.condition) {
-      case 1:
-        rows[0] = shear, rows[1] = moment;
-        break;
-      case 2:
-        rows[0] = shear, rows[1] = power(1);
-        break;
-      case 3:
-        rows[0] = shear, rows[1] = moment - c.second * power(1), values[1] = 0.0;
-        break;
-      case 4:
-        rows[0] = 1.0, rows[1] = moment, values[0] -= settlement_;
-        break;
-      default:
-        rows[0] = 1.0, rows[1] = power(1), values[0] -= settlement_;
-        break;
-    }
-    // Re(C z) = A Re z + B Im z with C = A - iB.
-    const double det = rows[0].real() * rows[1].imag() - rows[0].imag() * rows[1].real();
-    const double A = (values[0] * rows[1].imag() - rows[0].imag() * values[1]) / det;
-    const double B = (rows[0].real() * values[1] - values[0] * rows[1].real()) / det;
-    C_ = {A, -B};
-  }
-
-  double derivative(int n, double x) const {
-    return (C_ * std::pow(r_, n) * std::exp(r_ * x)).real();
-  }
-  double deflection() const { return settlement_ + derivative(0, 0.0); }
-  double rotation() const { return derivative(1, 0.0); }
-  double largest_moment() const {
-    double largest = 0.0;
-    for (int k = 0; k <= 400000; ++k) {
-      largest = std::fmax(largest, std::fabs(kEI * derivative(2, kLength * k / 400000)));
-    }
-    return largest;
-  }
-  double wave_number() const { return std::abs(r_); }
-
- private:
-  std::complex<double> r_;
-  std::complex<double> C_;
-  double settlement_;
 };
 
 // The truncation error of the central differences is of order (|r| h)^2; |r| h is about 0.15,
@@ -133,7 +71,7 @@ class ClosedForm : public SolverFixture {
 TEST_F(ClosedForm, MatchesTheSemiInfiniteBeamAndConvergesWithTheIncrements) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const Beam beam(c);
+    const Beam beam(c.condition, c.first, c.second, c.Q, c.w);
     Errors previous{1.0, 1.0, 1.0};
     for (const int increments : kIncrements) {
       SCOPED_TRACE(increments);

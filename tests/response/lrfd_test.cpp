@@ -11,6 +11,7 @@
 #include "response/lrfd.h"
 #include "response/lrfd_fixture.h"
 #include "response/solver_fixture.h"
+#include "response/stiffness_matrix.h"
 
 namespace torva::testing {
 namespace {
@@ -253,17 +254,18 @@ TEST(LrfdReference, StiffnessAnalysisTakesCombinationOne) {
   engine->lrfd = four_types();
   engine->options.IUNITS = kUnitsUS;
   engine->options.i_Analysis_Type = kFullAnalysis;
+  engine->options.UseLRFD = true;
   prepare_factored_loads(*engine);
   engine->results.cases[1].head_deflection = 0.25;
   engine->results.cases[1].head_slope = -0.002;
-  const LrfdReferenceLoading reference = lrfd_reference_loading(*engine);
+  const StiffnessReference reference = stiffness_reference_loading(*engine);
   const LrfdFactoredLoad& first = engine->lrfd_loads.factored[1];
-  EXPECT_EQ(reference.head.condition, load_type::kShearMoment);
-  EXPECT_EQ(reference.head.first, first.V);
-  EXPECT_EQ(reference.head.second, first.M);
-  EXPECT_EQ(reference.head.Q, first.Q);
-  EXPECT_EQ(reference.head_deflection, 0.25);
-  EXPECT_EQ(reference.head_rotation, -0.002);
+  EXPECT_EQ(reference.shear, first.V);
+  EXPECT_EQ(reference.moment, first.M);
+  EXPECT_EQ(reference.axial, first.Q);
+  EXPECT_EQ(reference.deflection, 0.25);
+  EXPECT_EQ(reference.rotation, -0.002);
+  EXPECT_NE(reference.load_nodes, nullptr);
 }
 
 TEST(LrfdWarning, FailuresAreCountedAgainAfterALaterAnalysisClearedTheCounts) {
