@@ -21,6 +21,7 @@ struct ErrorId {
 namespace errors {
 inline constexpr ErrorId kInputTooManySections{117, "INP00017"};
 inline constexpr ErrorId kInputConcreteStrength{126, "INP00026"};
+inline constexpr ErrorId kInputSectionOutline{133, "INP00033"};
 inline constexpr ErrorId kInputMarker{173, "INP00073"};
 inline constexpr ErrorId kInputUnreadableValue{174, "INP00074"};
 inline constexpr ErrorId kInputEarlyEnd{175, "INP00075"};
