@@ -25,6 +25,29 @@ double strand_curve(double eps, double elastic, double fu, double a, double b) {
   return 28500.0 * eps;
 }
 
+// The factor of the estimated moment capacity k D A_s f_pu of each prestressed section type.
+struct MomentEstimate {
+  int type;
+  double k;
+  const char* label;
+};
+
+constexpr MomentEstimate kMomentEstimates[] = {
+    {kCircularSolidPrestressed, 0.32, "Mn = 0.32 D As fpu "},
+    {kCircularHollowPrestressed, 0.34, "Mn = 0.34 D As fpu"},
+    {kSquareSolidPrestressed, 0.37, "Mn = 0.37 D As fpu"},
+    {kSquareHollowPrestressed, 0.38, "Mn = 0.38 D As fpu"},
+    {kOctagonalSolidPrestressed, 0.32, "Mn = 0.32 D As fpu"},
+    {kOctagonalHollowPrestressed, 0.34, "Mn = 0.34 D As fpu"},
+};
+
+const MomentEstimate& moment_estimate(int type) {
+  for (const MomentEstimate& estimate : kMomentEstimates) {
+    if (estimate.type == type) return estimate;
+  }
+  return kMomentEstimates[5];
+}
+
 double bar_curve(double eps, double fy) {
   bool limited = false;
   return elastic_plastic_stress(29000.0, fy, eps, limited);
@@ -111,32 +134,9 @@ SectionFault Calculate_Strains_Due_To_Prestressing(const SectionValues& v, const
   p.P_n = (0.85 * c.fc - 0.60 * p.fpc) * (p.Ac + p.As);
   p.P_t = -p.As * fpu;
   p.N = (p.Ac + p.As) * (0.33 * c.fc - 0.27 * p.fpc);
-  switch (v.type) {
-    case kCircularSolidPrestressed:
-      p.k = 0.32;
-      p.label = "Mn = 0.32 D As fpu ";
-      break;
-    case kCircularHollowPrestressed:
-      p.k = 0.34;
-      p.label = "Mn = 0.34 D As fpu";
-      break;
-    case kSquareSolidPrestressed:
-      p.k = 0.37;
-      p.label = "Mn = 0.37 D As fpu";
-      break;
-    case kSquareHollowPrestressed:
-      p.k = 0.38;
-      p.label = "Mn = 0.38 D As fpu";
-      break;
-    case kOctagonalSolidPrestressed:
-      p.k = 0.32;
-      p.label = "Mn = 0.32 D As fpu";
-      break;
-    default:
-      p.k = 0.34;
-      p.label = "Mn = 0.34 D As fpu";
-      break;
-  }
+  const MomentEstimate& estimate = moment_estimate(v.type);
+  p.k = estimate.k;
+  p.label = estimate.label;
   p.M_n = p.k * v.diameter * p.As * fpu;
   return {};
 }

@@ -29,6 +29,20 @@ int slices_holding(const SliceColumn& column, std::array<int, kSlices>& list) {
   return n;
 }
 
+// Concrete in tension: the tension branch until a slice passes the modulus of rupture (or the
+// concrete may take no tension at all); from then on this slice and the ones below carry
+// nothing.
+double tension_until_cracked(const ConcreteConstants& c, double eps, bool no_tension,
+                             bool& cracked) {
+  if (cracked) return 0.0;
+  const double sigma = concrete_tension_stress(c, eps);
+  if (sigma < c.fr || no_tension) {
+    cracked = true;
+    return 0.0;
+  }
+  return sigma;
+}
+
 double largest_magnitude(const SliceColumn& stress, const std::array<int, kSlices>& list, int n) {
   double largest = 0.0;
   for (int i = 0; i < n; ++i) {
@@ -83,19 +97,8 @@ double Compute_Axial_Thrust_Force(const SlicedSection& section, ForceState& st, 
     bool cracked = st.eps_t < c.eps_cr;
     for (int k = 1; k <= kSlices; ++k) {
       const double eps = (y_n - s.y[k]) * phi;
-      double sigma;
-      if (eps <= 0.0) {
-        sigma = 0.0;
-        if (!cracked) {
-          sigma = concrete_tension_stress(c, eps);
-          if (sigma < c.fr || st.no_tension) {
-            sigma = 0.0;
-            cracked = true;
-          }
-        }
-      } else {
-        sigma = concrete_compression_stress(c, eps);
-      }
+      const double sigma = eps <= 0.0 ? tension_until_cracked(c, eps, st.no_tension, cracked)
+                                      : concrete_compression_stress(c, eps);
       st.concrete[k] = sigma;
       force += sigma * s.concrete[k];
     }
@@ -140,19 +143,8 @@ double Compute_Axial_Thrust_Force(const SlicedSection& section, ForceState& st, 
     for (int i = 0; i < section.core_concrete_slice_count; ++i) {
       const int k = section.core_concrete_slices[i];
       const double eps = (y_n - s.y[k]) * phi;
-      double sigma;
-      if (eps <= 0.0) {
-        sigma = 0.0;
-        if (!cracked) {
-          sigma = concrete_tension_stress(c, eps);
-          if (sigma < c.fr) {
-            sigma = 0.0;
-            cracked = true;
-          }
-        }
-      } else {
-        sigma = core_concrete_compression_stress(c, eps);
-      }
+      const double sigma = eps <= 0.0 ? tension_until_cracked(c, eps, false, cracked)
+                                      : core_concrete_compression_stress(c, eps);
       st.core_concrete[k] = sigma;
       force += sigma * s.core_concrete[k];
     }

@@ -105,16 +105,12 @@ TEST(Steel, BarsYieldAtTheirStrengthBothWays) {
 // Prestress
 
 SectionValues square_pile(int strands, double void_diameter = 0.0) {
-  SectionValues v = rectangle(14.0, 14.0, 6.0);
-  v.type = void_diameter > 0.0 ? kSquareHollowPrestressed : kSquareSolidPrestressed;
-  v.family = void_diameter > 0.0 ? OutlineFamily::kRectangleWithVoid : OutlineFamily::kRectangle;
-  v.core = {void_diameter > 0.0, void_diameter, 0.0, 0.0, 0.0, false};
-  v.reinforcement = kStrandPci250 + 1;
-  v.diameter = 14.0;
-  v.Es = 28000.0;
-  v.fpu = 270000.0;
-  v.prestress_force = 150000.0;
-  v.prestress_loss = 0.2;
+  SectionValues v = square_prestressed_pile(14.0, 6.0, 150000.0, 0.2);
+  if (void_diameter > 0.0) {
+    v.type = kSquareHollowPrestressed;
+    v.family = OutlineFamily::kRectangleWithVoid;
+    v.core = {true, void_diameter, 0.0, 0.0, 0.0, false};
+  }
   for (int i = 0; i < strands; ++i) add_bar(v, 4.0 * (i % 2 ? 1 : -1), i < 2 ? 4.0 : -4.0, 0.5, 0.153);
   return v;
 }

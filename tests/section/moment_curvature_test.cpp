@@ -125,6 +125,7 @@ TEST(RectangleCurve, FirstStiffnessIsThatOfTheUncrackedTransformedSection) {
     EXPECT_GE(t->row(step).M, t->row(step - 1).M) << "step " << step;
     EXPECT_DOUBLE_EQ(t->row(step).EI, t->row(step).M / t->row(step).phi);
   }
+  expect_balanced(*s, *t);
 }
 
 
@@ -251,14 +252,7 @@ TEST(RectangleCurve, BarsOnTheTensionFaceUnderCompressionStopAtTheFirstStep) {
 
 TEST(PrestressedCurve, StartsFromThePrecompressionAndBalancesEveryStep) {
   // A 14 in square pile with eight 0.5 in PCI 270 strands stressed to 200 kips.
-  SectionValues v = rectangle(14.0, 14.0, 6.0);
-  v.type = kSquareSolidPrestressed;
-  v.reinforcement = kStrandPci250 + 1;
-  v.diameter = 14.0;
-  v.Es = 28000.0;
-  v.fpu = 270000.0;
-  v.prestress_force = 200000.0;
-  v.prestress_loss = 0.2;
+  SectionValues v = square_prestressed_pile(14.0, 6.0, 200000.0, 0.2);
   const double a = 4.25;
   for (double x : {-a, 0.0, a}) add_bar(v, x, -a, 0.5, 0.153);
   for (double x : {-a, 0.0, a}) add_bar(v, x, a, 0.5, 0.153);
@@ -277,6 +271,47 @@ TEST(PrestressedCurve, StartsFromThePrecompressionAndBalancesEveryStep) {
   if (last.msg[1] == 'Z') {
     EXPECT_LT(last.y_n, 1.4);
   }
+  expect_balanced(*s, *t);
+}
+
+TEST(PrestressedCurve, LightlyStrandedPileLosesItsCompressionZoneShortOfTheCapacityStrain) {
+  // Two 0.085 sq. in. strands in a 14 in square pile: the axis rises to the compression face
+  // long before the concrete reaches a strain of 0.003.
+  SectionValues v = square_prestressed_pile(14.0, 6.0, 20000.0, 0.2);
+  add_bar(v, 0.0, -5.5, 0.375, 0.085);
+  add_bar(v, 0.0, 5.5, 0.375, 0.085);
+  const auto s = sliced(v);
+  for (double thrust : {0.0, 10.0}) {
+    const auto t = curve(*s, thrust);
+    const int n = t->n_s;
+    ASSERT_LT(n, kMaxSteps);
+    EXPECT_EQ(t->row(n).msg[1], 'Z');
+    EXPECT_LT(t->row(n).y_n, 0.1 * 14.0);
+    for (int step = 1; step < n; ++step) EXPECT_NE(t->row(step).msg[1], 'Z') << "step " << step;
+    EXPECT_LT(t->row(n).eps_c, 0.003);
+    EXPECT_EQ(t->M_n, t->row(n - 1).M);
+    EXPECT_EQ(t->eps_cap, t->row(n - 1).eps_c);
+    // Only a compressive thrust makes that a warning.
+    EXPECT_EQ(t->warning_355, thrust > 0.0);
+    expect_balanced(*s, *t);
+  }
+}
+
+TEST(DrilledShaftCurve, MarksTheSteelStrainOfItsLowestBarOnceTheConcreteIsAtCapacity) {
+  // Twelve bars: bar 10 lies at the bottom of the cage, R below the centre.
+  const double D = 36.0, d = 1.128, R = (D - d) / 2.0 - 3.0;
+  const auto s = sliced(drilled_shaft(D, 12, d, 1.0));
+  const auto t = curve(*s, 0.0);
+  bool marked = false;
+  for (int step = 1; step <= t->n_s; ++step) {
+    const StepRow& r = t->row(step);
+    EXPECT_NEAR(r.eps_sT, (r.y_n - D / 2.0 - R) * r.phi, 1e-12) << "step " << step;
+    EXPECT_EQ(r.msg[2] == 'T', r.eps_sT < -0.005 && r.eps_c >= 0.003) << "step " << step;
+    marked = marked || r.msg[2] == 'T';
+  }
+  EXPECT_TRUE(marked);
+  EXPECT_GE(t->row(t->n_s).eps_c, kCrushingStrain);
+  EXPECT_LT(t->row(t->n_s - 1).eps_c, kCrushingStrain);
   expect_balanced(*s, *t);
 }
 

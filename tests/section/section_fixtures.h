@@ -68,6 +68,20 @@ inline SectionValues steel_pipe(double D, double t, double fy = 36.0, double E =
   return v;
 }
 
+// Type 7: a w x w square prestressed pile of PCI 270 strands (added by the test), prestressed
+// by `force` (lbs) less a fraction `loss`.
+inline SectionValues square_prestressed_pile(double w, double fc, double force, double loss) {
+  SectionValues v = rectangle(w, w, fc);
+  v.type = kSquareSolidPrestressed;
+  v.reinforcement = kStrandPci250 + 1;
+  v.diameter = w;
+  v.Es = 28000.0;
+  v.fpu = 270000.0;
+  v.prestress_force = force;
+  v.prestress_loss = loss;
+  return v;
+}
+
 // Builds the sliced section, expecting no fault.
 inline std::unique_ptr<SlicedSection> sliced(const SectionValues& v) {
   auto s = std::make_unique<SlicedSection>();
