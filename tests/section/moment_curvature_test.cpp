@@ -106,6 +106,38 @@ TEST(RectangleCurve, NominalMomentIsThatOfTheRectangularStressBlock) {
   expect_balanced(*s, *t);
 }
 
+TEST(RectangleCurve, SIRunGivesTheSameCurveInItsUnits) {
+  constexpr double kMPerIn = 0.0254;
+  constexpr double kKNmPerInKip = 4.4482216152605 * 0.0254;
+  const SectionValues us = singly_reinforced();
+  SectionValues si = us;
+  si.us = false;
+  si.width *= kMPerIn;
+  si.depth *= kMPerIn;
+  si.diameter *= kMPerIn;
+  si.fc *= kKPaPerKsi;
+  si.fy *= kKPaPerKsi;
+  si.Es *= kKPaPerKsi;
+  for (int i = 0; i < si.bar_count; ++i) {
+    si.bars[i].x *= kMPerIn;
+    si.bars[i].y *= kMPerIn;
+    si.bars[i].diameter *= kMPerIn;
+    si.bars[i].area *= kMPerIn * kMPerIn;
+  }
+  const auto a = sliced(us);
+  const auto b = sliced(si);
+  const double P = 0.1 * a->capacities.P_c;
+  const auto ta = curve(*a, P);
+  const auto tb = curve(*b, P * 4.4482216152605);
+  ASSERT_EQ(ta->n_s, tb->n_s);
+  for (int step = 1; step <= ta->n_s; step += 7) {
+    EXPECT_NEAR(tb->row(step).phi * kMPerIn / ta->row(step).phi, 1.0, 1e-7) << "step " << step;
+    EXPECT_NEAR(tb->row(step).M / kKNmPerInKip / ta->row(step).M, 1.0, 1e-5) << "step " << step;
+  }
+  EXPECT_NEAR(tb->M_n / kKNmPerInKip / ta->M_n, 1.0, 1e-5);
+  expect_balanced(*b, *tb);
+}
+
 TEST(RectangleCurve, FirstStiffnessIsThatOfTheUncrackedTransformedSection) {
   const auto s = sliced(singly_reinforced());
   const auto t = curve(*s, 0.0);
