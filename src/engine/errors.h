@@ -58,6 +58,7 @@ inline constexpr ErrorId kRunWeakRockPower{253, "RUN00053"};
 inline constexpr ErrorId kRunNoMomentCurvature{254, "RUN00054"};
 inline constexpr ErrorId kRunStrandHalfWidth{255, "RUN00055"};
 inline constexpr ErrorId kRunCriterionUnavailable{256, "RUN00056"};
+inline constexpr ErrorId kRunFirstMomentNotPositive{258, "RUN00058"};
 inline constexpr ErrorId kInternal{999, "RUN00999"};
 }  // namespace errors
 

@@ -9,6 +9,7 @@
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
 #include "response/results.h"
+#include "section/section_driver.h"
 #include "soil/py_framework.h"
 
 namespace torva {
@@ -54,6 +55,7 @@ void bending_properties_only(Engine& engine) {
       run.report.blank();
     }
     write_section_title(engine, n);
+    analyse_pile_section(engine, n);
     run.message.put(
         Line().a("Completed computing nonlinear bending stiffness of EI only section ").i0(n));
     run.message.blank();
@@ -67,6 +69,7 @@ void analyse_sections(Engine& engine) {
   write_section_analysis_heading(engine);
   for (int n = 1; n <= section_count(engine); ++n) {
     write_section_title(engine, n);
+    analyse_pile_section(engine, n);
     run.message.put(Line().a("Completed computing nonlinear bending stiffness of section ").i0(n));
     run.message.blank();
   }

@@ -287,6 +287,27 @@ TEST_P(ExampleRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
                       "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F",
                       105});
   expected.push_back({"I5", {1}, "Line 2 : Total number of sections", 105});
+  // The elastic pile's table for its one thrust value (every load case has no axial load).
+  expected.push_back(
+      {"I5", {1}, "Line 3d : Total number of axial thrusts for elastic section", 105});
+  expected.push_back(
+      {"I5,E25.7,E15.7",
+       {150, 0, 0},
+       si() ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment Cap. "
+              "(kN-m) for linear EI pile at top of section"
+            : "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+              "(in-kips) for linear EI pile at top of section",
+       105});
+  for (int p = 1; p <= 150; ++p) {
+    expected.push_back(
+        {"3E15.7",
+         {},
+         (si() ? "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#=1"
+               : "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for "
+                 "Sect#=1") +
+             std::string(", AxLd#=1, CurvPnt#=") + std::to_string(p),
+         105});
+  }
   const int curves = static_cast<int>(ex.curve_depths.size());
   expected.push_back({"I5", {double(curves)}, "Line 6 : number of output p-y curves", 81});
   for (int c = 1; c <= curves; ++c) {
@@ -942,18 +963,21 @@ TEST(ExampleRuns, NoLoadCasesStillWriteTheSummaryAndTheClosingRecords) {
   ASSERT_EQ(folder.run(input), 0);
 
   const std::vector<std::string> plot = folder.plot();
-  ASSERT_EQ(plot.size(), 4u);
+  // The elastic pile's table has no thrust value to be computed for.
+  ASSERT_EQ(plot.size(), 5u);
   const std::vector<std::pair<std::string, std::string>> records{
       {"4I5", "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F"},
       {"I5", "Line 2 : Total number of sections"},
+      {"I5", "Line 3d : Total number of axial thrusts for elastic section"},
       {"3I5", "Line 16: Number pushover steps computed, pushover BC type"},
       {"I5,2E15.7", "Line 18: Number of buckling points computed, Vtop, Mtop"}};
   for (std::size_t k = 0; k < plot.size(); ++k) {
     EXPECT_TRUE(HasPlotLayout(plot[k], records[k].first));
     EXPECT_EQ(parse_plot_record(plot[k]).description, records[k].second);
   }
-  EXPECT_EQ(parse_plot_record(plot[2]).values, (std::vector<double>{0, 0, 0}));
+  EXPECT_EQ(parse_plot_record(plot[2]).values, (std::vector<double>{0}));
   EXPECT_EQ(parse_plot_record(plot[3]).values, (std::vector<double>{0, 0, 0}));
+  EXPECT_EQ(parse_plot_record(plot[4]).values, (std::vector<double>{0, 0, 0}));
 
   const std::vector<std::string> report = folder.report();
   EXPECT_EQ(find_line(report, "                 Computed Values of Pile Loading and Deflection"),
