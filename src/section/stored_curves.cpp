@@ -40,6 +40,13 @@ bool refined_input_curve(const MomentCurve& input, double divisor, MomentCurvatu
   const int m = o + t - 1;  // intervals
   if (m < 1 || t + o > kMaxCurvePoints) return false;
   const int inserted = (kMaxCurvePoints - t - o) / m;
+  // The stiffness lookup needs curvatures that do not decrease along the curve (between two
+  // points the refined curvature moves monotonically from one to the other).
+  for (int i = 1; i < t; ++i) {
+    if (input.moment[i] / input.stiffness[i] < input.moment[i - 1] / input.stiffness[i - 1]) {
+      return false;
+    }
+  }
 
   double M_prev = 0.0, EI_prev = input.stiffness[0];
   int n = 0;

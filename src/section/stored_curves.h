@@ -20,7 +20,7 @@ void elastic_plastic_curve(double EI, double M_p, MomentCurvatureCurve& curve);
 // number of points in every interval (a point of zero moment put first when the curve does not
 // start there). Moments and stiffnesses are divided by `divisor` (1000 in US runs: in-lb to
 // in-kips); M_n is the largest moment before that division. False, leaving the curve empty,
-// when the curve has no interval or more points than a table holds.
+// when the curve has no interval, more points than a table holds, or curvatures that decrease.
 bool refined_input_curve(const MomentCurve& input, double divisor, MomentCurvatureCurve& curve);
 
 // Plastic moment capacity of an elastic-plastic section at depth x below the pile head, linear

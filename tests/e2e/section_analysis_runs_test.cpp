@@ -107,7 +107,19 @@ TEST(SectionAnalysisRun, DrilledShaftUnderTwoThrustsStoresPlotsAndFilesItsCurves
                 Line().e(curve.M(p) * 1000.0, 15, 8).e(curve.phi(p), 15, 8).str());
     }
   }
-  EXPECT_EQ(records_numbered(plot, "Line 5 : Moment (in-kips)").size(), points);
+  const auto line5 = records_numbered(plot, "Line 5 : Moment (in-kips)");
+  ASSERT_EQ(line5.size(), points);
+  // Thrust 1's points first, in order, to the seven digits of E15.7.
+  const MomentCurvatureCurve& first = engine.moment_curvature.curve(1, 1);
+  for (int p = 1; p <= first.n_p; ++p) {
+    const std::vector<double>& v = line5[p - 1].values;
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_NEAR(v[0], first.M(p), 5e-7 * std::fabs(first.M(p))) << "point " << p;
+    EXPECT_NEAR(v[1], first.EI(p), 5e-7 * std::fabs(first.EI(p))) << "point " << p;
+    EXPECT_NEAR(v[2], first.phi(p), 5e-7 * std::fabs(first.phi(p))) << "point " << p;
+    EXPECT_NE(line5[p - 1].description.find(", AxLd#=1, CurvPnt#=" + std::to_string(p)),
+              std::string::npos);
+  }
   EXPECT_FALSE(fs::exists(folder.file("mc-0003.txt")));
   // The load cases were solved with the section's curves.
   EXPECT_TRUE(engine.results.cases[1].computed);
@@ -255,6 +267,86 @@ TEST(SectionAnalysisRun, BarsOnOneFaceUnderThrustGiveNoBendingStiffness) {
   EXPECT_LE(ei_only.run(ei_only_run(section, {200000.0})), 0);
   EXPECT_EQ(ei_only.engine().moment_curvature.curve(1, 1).n_p, 1);
   EXPECT_EQ(ei_only.engine().warnings.WarningCount[306], 1);
+}
+
+// A 24 in circular pile of E = 3.6e6 psi as an elastic pile, an elastic-plastic section below
+// its plastic moment and a curve of moment against its constant stiffness.
+constexpr double kE = 3.6e6;
+const double kCircleI = 3.141592653589793 * std::pow(24.0, 4) / 64.0;
+const std::string kElasticCircle =
+    "1\n1\n11\n40\n2\n3600000\n24\n24\n452.4\n452.4\n16286\n16286\n";
+const std::string kElasticPlasticCircle =
+    "1\n1\n12\n40\n2\n3600000\n1.0E9\n1.0E9\n24\n24\n452.4\n452.4\n16286\n16286\n";
+
+std::string constant_stiffness_curves(int curves, bool decreasing = false) {
+  const std::string EI = std::to_string(kE * kCircleI);
+  std::string text = "1\n1\n13\n40\n24\n" + std::to_string(curves) + "\n";
+  for (int j = 1; j <= curves; ++j) {
+    text += "0.0 3\n0\n" + EI + "\n5.0E7\n" + EI + "\n1.0E8\n" +
+            (decreasing ? std::to_string(3.0 * kE * kCircleI) : EI) + "\n";
+  }
+  return text;
+}
+
+TEST(SectionAnalysisRun, ElasticPlasticAndConstantCurveSectionsBelowCapacityDeflectAsTheElasticPile) {
+  RunFolder elastic;
+  ASSERT_EQ(elastic.run(full_run(kElasticCircle, loading(20000.0, {0.0}))), 0);
+  const LoadCaseResult& reference = elastic.engine().results.cases[1];
+  ASSERT_GT(reference.head_deflection, 0.0);
+  ASSERT_LT(std::fabs(reference.max_moment), 5.0e7);  // within the curve and below M_p
+  for (const std::string& section : {kElasticPlasticCircle, constant_stiffness_curves(1)}) {
+    RunFolder folder;
+    ASSERT_EQ(folder.run(full_run(section, loading(20000.0, {0.0}))), 0) << section;
+    const LoadCaseResult& result = folder.engine().results.cases[1];
+    EXPECT_NEAR(result.head_deflection / reference.head_deflection, 1.0, 1e-6) << section;
+    EXPECT_NEAR(result.max_moment / reference.max_moment, 1.0, 1e-6) << section;
+  }
+}
+
+TEST(SectionAnalysisRun, PlasticMomentOfEveryNodeIsListed) {
+  RunFolder folder;
+  ASSERT_EQ(folder.run(full_run(kElasticPlasticCircle, loading(20000.0, {0.0}))), 0);
+  const std::vector<std::string> messages = folder.messages();
+  EXPECT_TRUE(contains_line(messages, "Node 1   Mcap = " + format_e(1.0e9, 15, 7)));
+  EXPECT_TRUE(contains_line(messages, "Node 101   Mcap = " + format_e(1.0e9, 15, 7)));
+  EXPECT_FALSE(contains_line(messages, "Node 102   Mcap = " + format_e(1.0e9, 15, 7)));
+}
+
+TEST(SectionAnalysisRun, InputCurvesThatCannotServeEveryThrust) {
+  for (const std::string& section :
+       {constant_stiffness_curves(1), constant_stiffness_curves(2, true)}) {
+    RunFolder folder;
+    EXPECT_EQ(folder.run(full_run(section, loading(20000.0, {0.0, 100000.0}))), 192);
+    EXPECT_TRUE(contains_line(folder.messages(), "**** Input Data Error No. 92 ****"));
+  }
+}
+
+TEST(SectionAnalysisRun, SoilReactionOfTheCrackedShaftBalancesTheHeadShear) {
+  RunFolder folder;
+  ASSERT_EQ(folder.run(full_run("1\n" + drilled_shaft(1), loading(40000.0, {100000.0}))), 0);
+  const NodeTable& nodes = folder.engine().nodes;
+  double reaction = 0.0, magnitude = 0.0;
+  for (int i = 2; i <= nodes.N; ++i) {
+    const double p1 = -nodes.Es[i - 1] * nodes.y[i - 1], p2 = -nodes.Es[i] * nodes.y[i];
+    reaction += (p1 + p2) / 2.0 * nodes.h;
+    magnitude += std::fabs(p2) * nodes.h;
+  }
+  EXPECT_NEAR(40000.0 + reaction, 0.0, 1e-3 * (40000.0 + magnitude));
+}
+
+TEST(SectionAnalysisRun, InteractionRunsTakeTheirThrustsFromTheLoadCases) {
+  Switches s;
+  s.pile = false;
+  s.interaction = true;
+  RunFolder folder;
+  ASSERT_EQ(folder.run(input_file(s, "SECTIONS\n1\n" + drilled_shaft(1) + one_soft_clay_layer("50") +
+                                         loading(20000.0, {100000.0, 0.0}))),
+            0);
+  const ThrustList& list = folder.engine().thrusts;
+  ASSERT_EQ(list.count, 2);
+  EXPECT_EQ(list.T[1], 0.0);
+  EXPECT_EQ(list.T[2], 100.0);
+  EXPECT_GT(folder.engine().moment_curvature.curve(1, 2).n_p, 0);
 }
 
 }  // namespace

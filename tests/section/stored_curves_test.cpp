@@ -71,6 +71,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefinementCase{"single_point", 1, 1e5, true, 150}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(InputCurves, WhoseCurvatureDecreasesAreNotUsable) {
+  MomentCurve input = constant_stiffness(4, 0.0);
+  input.stiffness[2] = 5e10;  // M/EI falls from 1e-5 to 4e-6
+  auto curve = std::make_unique<MomentCurvatureCurve>();
+  EXPECT_FALSE(refined_input_curve(input, 1.0, *curve));
+  EXPECT_EQ(curve->n_p, 0);
+  input.stiffness[2] = 2e10;  // equal neighbours: 1e-5 twice
+  EXPECT_TRUE(refined_input_curve(input, 1.0, *curve));
+}
+
 TEST(StoredCurves, ElasticAndElasticPlasticTables) {
   auto curve = std::make_unique<MomentCurvatureCurve>();
   elastic_curve(2.0e6, *curve);
