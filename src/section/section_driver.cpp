@@ -29,8 +29,14 @@ bool si_records(const Engine& engine) { return !us_units(engine); }
 // Moments and stiffnesses of the tables are in kip units in US customary runs.
 double kip_factor(const Engine& engine) { return us_units(engine) ? 1000.0 : 1.0; }
 
-const char* force_unit(const Engine& engine) { return us_units(engine) ? " kips" : " kN"; }
-const char* moment_unit(const Engine& engine) { return us_units(engine) ? " in-kips" : " kN-m"; }
+// Force and moment units of the section analysis: kips in US customary runs, the run's own
+// units otherwise.
+std::string force_unit(const Engine& engine) {
+  return us_units(engine) ? " kips" : " " + engine.run.labels.force;
+}
+std::string moment_unit(const Engine& engine) {
+  return us_units(engine) ? " in-kips" : " " + engine.run.labels.moment;
+}
 
 std::string number_text(double value) {
   char text[32];
@@ -293,7 +299,7 @@ void analyse_table_section(Engine& engine, int n, const PileSection& section) {
 [[noreturn]] void axial_error(Engine& engine, const ErrorId& error, bool lrfd, bool compression,
                               int j, double P, double capacity) {
   TextFile& report = engine.run.report;
-  const char* unit = force_unit(engine);
+  const std::string unit = force_unit(engine);
   report.blank(2);
   report.put(error_banner(error.number));
   report.blank();

@@ -178,6 +178,7 @@ TEST(SectionAnalysisRun, FactoredThrustsAreCheckedByCombination) {
   RunFolder folder;
   Engine& engine = folder.engine();
   engine.options.IUNITS = kUnitsSI;
+  engine.run.labels.force = "kN";
   engine.run.report.open(folder.file("report.txt").string());
   AxialCapacities capacities;
   capacities.P_c = 5000.0;
