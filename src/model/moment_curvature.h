@@ -45,7 +45,6 @@ struct MomentCurvatureTables {
   // curves[a - 1][j - 1]: section a = 1..20, thrust index j = 1..100.
   std::array<std::array<MomentCurvatureCurve, kMaxThrusts>, kMaxSections> curves{};
 
-
   MomentCurvatureCurve& curve(int a, int j) {
     return curves[slot(a, kMaxSections)][slot(j, kMaxThrusts)];
   }
