@@ -1,5 +1,6 @@
 #include "front_end.h"
 
+#include <cstdio>
 #include <fstream>
 #include <stdexcept>
 
@@ -12,16 +13,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Moment-curvature file names for every section and thrust value the engine can analyse.
+// The engine names the file of section a and thrust value j by entry n_T (a - 1) + j of the
+// list, n_T being the run's number of thrust values: one name per entry covers every run.
+fs::path section_report_file(const RunFiles& files, int entry) {
+  char name[32];
+  std::snprintf(name, sizeof name, "-mc-%04d.txt", entry);
+  return files.report.parent_path() / (files.input.stem().string() + name);
+}
+
+constexpr int kSectionReportEntries = kMaxSections * kMaxThrusts;
+
+// Writes the list and removes the files an earlier run of the same input left under its names.
 void write_section_report_names(const RunFiles& files) {
   std::ofstream list(files.report.parent_path() / "M_vs_EI_report_names.txt");
-  const std::string stem = files.input.stem().string();
-  char name[64];
-  for (int section = 1; section <= kMaxSections; ++section) {
-    for (int thrust = 1; thrust <= kMaxThrusts; ++thrust) {
-      std::snprintf(name, sizeof name, "-mc-s%02d-t%03d.txt", section, thrust);
-      list << (files.report.parent_path() / (stem + name)).string() << '\n';
-    }
+  for (int entry = 1; entry <= kSectionReportEntries; ++entry) {
+    const fs::path file = section_report_file(files, entry);
+    std::error_code ignored;
+    fs::remove(file, ignored);
+    list << file.string() << '\n';
   }
 }
 
@@ -64,6 +73,15 @@ int run_engine(const RunFiles& files) {
   write_section_report_names(files);
   WorkingFolder inside(folder);
   return torva::call_lgo(kInterfaceVersion);
+}
+
+std::vector<fs::path> section_report_files(const RunFiles& files) {
+  std::vector<fs::path> written;
+  for (int entry = 1; entry <= kSectionReportEntries; ++entry) {
+    const fs::path file = section_report_file(files, entry);
+    if (fs::exists(file)) written.push_back(file);
+  }
+  return written;
 }
 
 std::string describe_result(int code) {

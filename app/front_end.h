@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace torva::app {
 
@@ -20,6 +21,10 @@ RunFiles plan_run(const std::filesystem::path& input, const std::filesystem::pat
 // Writes NAMES.DAT and M_vs_EI_report_names.txt in the output folder, calls the engine there
 // (restoring the working folder afterwards) and returns the engine's result code.
 int run_engine(const RunFiles& files);
+
+// The moment-curvature files the run wrote (one per section and thrust value), in the order
+// of their names.
+std::vector<std::filesystem::path> section_report_files(const RunFiles& files);
 
 // Plain words for an engine result code.
 std::string describe_result(int code);

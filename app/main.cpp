@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
               << "  report:        " << files.report.string() << '\n'
               << "  plot output:   " << files.plot.string() << '\n'
               << "  run messages:  " << files.message.string() << '\n';
+    for (const auto& file : torva::app::section_report_files(files)) {
+      std::cout << "  moment-curvature file: " << file.string() << '\n';
+    }
     if (code <= 0) std::cout << torva::app::summarize_load_cases(files.plot);
     return code > 0 ? 1 : 0;
   } catch (const std::exception& failure) {

@@ -54,20 +54,35 @@ void count_allocations(benchmark::State& state, std::size_t before) {
   state.counters["allocations"] = benchmark::Counter(made, benchmark::Counter::kAvgIterations);
 }
 
+// The engine reads and deletes the moment-curvature file names at the start of every run.
+void write_section_report_names() {
+  std::ofstream names("M_vs_EI_report_names.txt");
+  for (int k = 1; k <= 40; ++k) names << "mc-" << k << ".txt\n";
+}
+
 void run_input(benchmark::State& state, const std::string& input) {
   const BenchFolder folder(input);
   auto engine = std::make_unique<torva::Engine>();
   const std::size_t before = torva::bench::allocation_count();
   for (auto _ : state) {
+    state.PauseTiming();
+    write_section_report_names();
+    state.ResumeTiming();
     const int code = torva::run_analysis(*engine, 7001);
     if (code > 0) state.SkipWithError("the example ended with an error");
   }
   count_allocations(state, before);
 }
 
-// Runs the example with its number of increments replaced by `increments` (0 keeps it).
+// Runs the example with its number of increments replaced by `increments` (0 keeps it); a
+// negative number computes the bending properties only.
 void run_example(benchmark::State& state, const char* example, int increments) {
-  run_input(state, with_increments(read_example(example), increments));
+  std::string input = read_example(example);
+  if (increments < 0) {
+    const auto at = input.find("ComputeEIOnly NO");
+    if (at != std::string::npos) input.replace(at, 16, "ComputeEIOnly YES");
+  }
+  run_input(state, with_increments(input, increments));
 }
 
 // The soft clay pile at 500 increments with the stiffness matrix at K = 10 (20 cases) and a
@@ -166,6 +181,10 @@ BENCHMARK_CAPTURE(run_example, stiff_clay_silt_us_500_increments, "stiff_clay_si
 BENCHMARK_CAPTURE(run_example, loess_residual_si_500_increments, "loess_residual_si.tp7", 500)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(run_example, rock_socket_si_500_increments, "rock_socket_si.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, drilled_shaft_us_500_increments, "drilled_shaft_us.tp7", 500)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(run_example, drilled_shaft_us_bending_properties_only, "drilled_shaft_us.tp7", -1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(run_lrfd_100_combinations)->Unit(benchmark::kMillisecond);
 

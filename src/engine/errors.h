@@ -34,6 +34,7 @@ inline constexpr ErrorId kInputNumberOfCycles{128, "INP00028"};
 inline constexpr ErrorId kInputOutputDepthAboveGround{129, "INP00029"};
 inline constexpr ErrorId kInputOutputDepthBelowTip{130, "INP00030"};
 inline constexpr ErrorId kInputTipShearCurve{150, "INP00050"};
+inline constexpr ErrorId kInputSectionOutline{133, "INP00033"};
 inline constexpr ErrorId kInputMarker{173, "INP00073"};
 inline constexpr ErrorId kInputUnreadableValue{174, "INP00074"};
 inline constexpr ErrorId kInputEarlyEnd{175, "INP00075"};
@@ -70,7 +71,7 @@ inline constexpr ErrorId kRunPiedmontFactors{252, "RUN00052"};
 inline constexpr ErrorId kRunWeakRockPower{253, "RUN00053"};
 inline constexpr ErrorId kRunNoMomentCurvature{254, "RUN00054"};
 inline constexpr ErrorId kRunStrandHalfWidth{255, "RUN00055"};
-inline constexpr ErrorId kRunAnalysisUnavailable{259, "RUN00059"};
+inline constexpr ErrorId kRunFirstMomentNotPositive{258, "RUN00058"};
 inline constexpr ErrorId kInternal{999, "RUN00999"};
 }  // namespace errors
 

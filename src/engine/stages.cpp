@@ -15,6 +15,7 @@
 #include "response/pushover.h"
 #include "response/results.h"
 #include "response/stiffness_matrix.h"
+#include "section/section_driver.h"
 #include "soil/py_framework.h"
 
 namespace torva {
@@ -60,6 +61,7 @@ void bending_properties_only(Engine& engine) {
       run.report.blank();
     }
     write_section_title(engine, n);
+    analyse_pile_section(engine, n);
     run.message.put(
         Line().a("Completed computing nonlinear bending stiffness of EI only section ").i0(n));
     run.message.blank();
@@ -73,6 +75,7 @@ void analyse_sections(Engine& engine) {
   write_section_analysis_heading(engine);
   for (int n = 1; n <= section_count(engine); ++n) {
     write_section_title(engine, n);
+    analyse_pile_section(engine, n);
     run.message.put(Line().a("Completed computing nonlinear bending stiffness of section ").i0(n));
     run.message.blank();
   }
@@ -180,16 +183,6 @@ void full_analysis(Engine& engine) {
   if (engine.options.UseLRFD) keep_lrfd_failure_warning(engine);
 }
 
-// Bending properties only are not computed yet: such a run would end normally with its section
-// records missing.
-void reject_unavailable_analyses(Engine& engine) {
-  if (engine.options.i_Analysis_Type != kBendingPropertiesOnly) return;
-  raise_error(engine, errors::kRunAnalysisUnavailable,
-              "The input asks for bending properties only (ComputeEIOnly YES), which this "
-              "version of Torva cannot compute yet.",
-              "Set the option to NO and run the analysis again.");
-}
-
 }  // namespace
 
 void run_analysis_stages(Engine& engine) {
@@ -199,7 +192,6 @@ void run_analysis_stages(Engine& engine) {
   } else {
     convert_input_units_other(engine);
   }
-  reject_unavailable_analyses(engine);
   if (engine.options.i_Analysis_Type == kBendingPropertiesOnly) {
     bending_properties_only(engine);
   } else {

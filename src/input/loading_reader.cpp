@@ -101,8 +101,9 @@ void read_axial_thrust_loads(Engine& engine) {
 }
 
 void derive_axial_thrust_list(Engine& engine) {
-  // With interaction diagrams the section analysis takes the thrusts as input.
-  if (engine.options.ComputeInteraction || engine.sections.count < 1) return;
+  // Interaction diagrams take their thrusts from the same load cases (no other record gives
+  // them).
+  if (engine.sections.count < 1) return;
   ThrustList& list = engine.thrusts;
   const bool lrfd = engine.options.UseLRFD;
   const int count = lrfd ? engine.lrfd.group_count : engine.loading.count;

@@ -8,6 +8,7 @@
 #include "engine/errors.h"
 #include "input/input_file.h"
 #include "section/bar_placement.h"
+#include "section/section_checks.h"
 #include "section/strand_catalogue.h"
 
 namespace torva {
@@ -672,6 +673,19 @@ void read_materials(SectionInput& in) {
   }
 }
 
+// An outline or material of a section of types 0 to 10 that the section analysis cannot model
+// ends the run while the input is read.
+void check_section_record(SectionInput& in) {
+  const auto fault = find_section_record_fault(in.section, in.engine.options.IUNITS);
+  if (!fault) return;
+  const bool concrete = fault->error.number == errors::kInputConcreteStrength.number;
+  raise_error(in.engine, fault->error,
+              "Section " + std::to_string(in.number) + ": " + fault->what + " is " +
+                  text_of(fault->value) + "; it must be " + fault->limit + ".",
+              concrete ? "Give the concrete a compressive strength the concrete model can use."
+                       : "Correct the dimensions or the steel properties of the section.");
+}
+
 // Puts the section below the ones above it and fills its two section points.
 void stack_section(Sections& sections, int number) {
   PileSection& s = sections.table[number - 1];
@@ -760,6 +774,7 @@ void read_sections(Engine& engine) {
     read_length(in);
     read_dimensions(in);
     read_materials(in);
+    check_section_record(in);
     stack_section(sections, n);
   }
 }

@@ -80,6 +80,10 @@ struct LrfdInput {
 struct ThrustList {
   int count = 0;
   OneBased<double, kMaxThrusts> T{};
+  // The list before the section analysis dropped any value (EI-only runs): its count and, for
+  // every value kept, its place in it (these name the moment-curvature files).
+  int original_count = 0;
+  OneBased<int, kMaxThrusts> original_index{};
 };
 
 }  // namespace torva

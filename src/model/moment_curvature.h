@@ -45,10 +45,6 @@ struct MomentCurvatureTables {
   // curves[a - 1][j - 1]: section a = 1..20, thrust index j = 1..100.
   std::array<std::array<MomentCurvatureCurve, kMaxThrusts>, kMaxSections> curves{};
 
-  // Plastic moment capacity at each node of an "Elastic with Specified Moment Capacity" section,
-  // interpolated along the section by the section analysis (in-lb, kN-m: not table units).
-  PerNode<double> Mcap;
-
   MomentCurvatureCurve& curve(int a, int j) {
     return curves[slot(a, kMaxSections)][slot(j, kMaxThrusts)];
   }

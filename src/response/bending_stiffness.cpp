@@ -6,6 +6,7 @@
 
 #include "engine/errors.h"
 #include "report/line.h"
+#include "section/stored_curves.h"
 
 namespace torva {
 
@@ -100,7 +101,6 @@ int axial_thrust_index(const Engine& engine, double Q) {
 
 void MomentCurvatureStiffness::update_bending_stiffness(Engine& engine, int j, double Q) {
   NodeTable& nodes = engine.nodes;
-  const MomentCurvatureTables& tables = engine.moment_curvature;
   const int count = sections_.section_count();
   const int N = nodes.N;
   const double h2 = nodes.h * nodes.h;
@@ -119,7 +119,8 @@ void MomentCurvatureStiffness::update_bending_stiffness(Engine& engine, int j, d
     const MomentCurvatureCurve& curve = curve_for(engine, s, j, Q);
 
     if (type == kElasticPlastic) {
-      const double M_c = in_table_units(engine, tables.Mcap[i]);
+      const double M_c =
+          in_table_units(engine, plastic_moment_at(engine.sections.table[s - 1], nodes.x[i]));
       if (M_c > std::max(std::fabs(M), curve.M(1)) || phi == 0.0) {
         nodes.EI[i] = elastic_EI;
       } else {

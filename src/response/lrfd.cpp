@@ -6,6 +6,7 @@
 
 #include "engine/errors.h"
 #include "pile/pile_model.h"
+#include "section/stored_curves.h"
 
 namespace torva {
 
@@ -168,7 +169,7 @@ LrfdSectionCheck check_lrfd_section(const Engine& engine, int j, int s) {
     // The plastic moment of the node of the largest moment, also along an H-pile, whose
     // capacity is constant (its nominal capacity entry is 0).
     check.has_capacity = node >= 1;
-    if (check.has_capacity) nominal = engine.moment_curvature.Mcap[node];
+    if (check.has_capacity) nominal = plastic_moment_at(section, engine.nodes.x[node]);
   } else if (t >= 1 && t <= kMaxThrusts) {
     const MomentCurvatureCurve& curve = engine.moment_curvature.curve(s, t);
     if (section.type == kUserDefinedEI) {

@@ -45,6 +45,21 @@ TEST(Cli, RunsAnExampleAndSaysWhereTheFilesAre) {
   EXPECT_FALSE(fs::exists(folder.file("M_vs_EI_report_names.txt")));
 }
 
+TEST(Cli, ListsTheMomentCurvatureFilesOfTheRun) {
+  RunFolder folder;
+  const Outcome outcome = run_cli("run " + std::string(TORVA_EXAMPLES_DIR) +
+                                  "/drilled_shaft_us.tp7 --out " + folder.path().string());
+  ASSERT_EQ(outcome.status, 0) << outcome.output;
+  // One section under two thrust values: entries 1 and 2 of the list.
+  for (const char* name : {"drilled_shaft_us-mc-0001.txt", "drilled_shaft_us-mc-0002.txt"}) {
+    EXPECT_TRUE(fs::exists(folder.file(name))) << name;
+    EXPECT_NE(outcome.output.find("  moment-curvature file: " + folder.file(name).string()),
+              std::string::npos)
+        << outcome.output;
+  }
+  EXPECT_FALSE(fs::exists(folder.file("drilled_shaft_us-mc-0003.txt")));
+}
+
 TEST(Cli, SummarisesEveryLoadCaseFromThePlotFile) {
   RunFolder folder;
   const Outcome outcome = run_cli("run " + std::string(TORVA_EXAMPLES_DIR) +

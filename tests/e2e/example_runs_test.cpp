@@ -308,6 +308,12 @@ TEST_P(ExampleRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
                       "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F",
                       105});
   expected.push_back({"I5", {1}, "Line 2 : Total number of sections", 105});
+  // The elastic pile's table for its one thrust value (every load case has no axial load).
+  for (const ExpectedRecord& r : elastic_section_records(si())) {
+    expected.push_back({r.format, {}, r.description, 105});
+  }
+  expected[2].values = {1};
+  expected[3].values = {150, 0, 0};
   const int curves = static_cast<int>(ex.curve_depths.size());
   expected.push_back({"I5", {double(curves)}, "Line 6 : number of output p-y curves", 81});
   for (int c = 1; c <= curves; ++c) {
@@ -974,18 +980,21 @@ TEST(ExampleRuns, NoLoadCasesStillWriteTheSummaryAndTheClosingRecords) {
   ASSERT_EQ(folder.run(input), 0);
 
   const std::vector<std::string> plot = folder.plot();
-  ASSERT_EQ(plot.size(), 4u);
+  // The elastic pile's table has no thrust value to be computed for.
+  ASSERT_EQ(plot.size(), 5u);
   const std::vector<std::pair<std::string, std::string>> records{
       {"4I5", "Line 1 : i_Analysis_Type, IUNITS, KYL, ib_ComputeKmatrix_1T0F"},
       {"I5", "Line 2 : Total number of sections"},
+      {"I5", "Line 3d : Total number of axial thrusts for elastic section"},
       {"3I5", "Line 16: Number pushover steps computed, pushover BC type"},
       {"I5,2E15.7", "Line 18: Number of buckling points computed, Vtop, Mtop"}};
   for (std::size_t k = 0; k < plot.size(); ++k) {
     EXPECT_TRUE(HasPlotLayout(plot[k], records[k].first));
     EXPECT_EQ(parse_plot_record(plot[k]).description, records[k].second);
   }
-  EXPECT_EQ(parse_plot_record(plot[2]).values, (std::vector<double>{0, 0, 0}));
+  EXPECT_EQ(parse_plot_record(plot[2]).values, (std::vector<double>{0}));
   EXPECT_EQ(parse_plot_record(plot[3]).values, (std::vector<double>{0, 0, 0}));
+  EXPECT_EQ(parse_plot_record(plot[4]).values, (std::vector<double>{0, 0, 0}));
 
   const std::vector<std::string> report = folder.report();
   EXPECT_EQ(find_line(report, "                 Computed Values of Pile Loading and Deflection"),

@@ -241,40 +241,5 @@ TEST(SplitPath, GivesDirectoryBaseAndExtension) {
 namespace torva::testing {
 namespace {
 
-// An analysis the version cannot make yet ends the run with runtime error 59 naming it, after
-// the input has been read, instead of ending normally with empty records.
-struct UnavailableAnalysis {
-  const char* name;
-  const char* option;  // the option line that asks for it
-  const char* named;   // how the problem line names it
-};
-
-class UnavailableAnalyses : public ::testing::TestWithParam<UnavailableAnalysis> {};
-
-TEST_P(UnavailableAnalyses, EndWithRuntimeError59) {
-  const UnavailableAnalysis& a = GetParam();
-  std::string options = options_section();
-  const std::string off = std::string(a.option).substr(0, std::string(a.option).find(' ')) + " NO";
-  options.replace(options.find(off), off.size(), a.option);
-  const std::string sections =
-      "SOIL LAYERS\n1\n1 0 60\n100 1000 0.01\n100 1000 0.01\n"
-      "SECTIONS\n1\n1\n4\n50\n24\n0.5\n36000\n29000000\n";
-  RunFolder folder;
-  EXPECT_EQ(folder.run("TORVAP7\n" + options + sections + "END\n"), 259);
-  const std::string problem = std::string("Problem: The input asks for ") + a.named +
-                              ", which this version of Torva cannot compute yet.";
-  EXPECT_TRUE(contains_block(folder.messages(), {"**** Runtime Error No. 59 ****", "", problem}));
-  EXPECT_TRUE(contains_line(folder.report(),
-                            "Torva ended prematurely due to runtime error number RUN00059"));
-  EXPECT_FALSE(contains_line(folder.messages(), "The analysis ended normally. "));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, UnavailableAnalyses,
-    ::testing::Values(
-        UnavailableAnalysis{"ei_only", "ComputeEIOnly YES",
-                            "bending properties only (ComputeEIOnly YES)"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace torva::testing

@@ -178,10 +178,12 @@ TEST_F(BendingStiffness, ElasticSectionWithMomentCapacity) {
   };
   for (const Case c : cases) {
     SCOPED_TRACE(c.capacity);
-    for (int i = 1; i <= nodes().N; ++i) {
-      nodes().EI[i] = kEI;
-      engine().moment_curvature.Mcap[i] = c.capacity;
-    }
+    PileSection& section = engine().sections.table[0];
+    section.top = 0.0;
+    section.bottom = 600.0;
+    section.elastic.top_plastic_moment = c.capacity;
+    section.elastic.bottom_plastic_moment = c.capacity;
+    for (int i = 1; i <= nodes().N; ++i) nodes().EI[i] = kEI;
     bend(c.curvature);
     update.update_bending_stiffness(engine(), 1, 0.0);
     EXPECT_NEAR(nodes().EI[40], c.expected, 1e-9 * c.expected);

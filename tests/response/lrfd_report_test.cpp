@@ -176,9 +176,14 @@ class LrfdTable : public ResultsFixture {
   // Sections stacked from the head down, each given by its type and bottom depth (in).
   void define_sections(std::initializer_list<std::pair<int, double>> type_and_bottom) {
     section_count_ = 0;
+    double top = 0.0;
     for (const auto& [type, bottom] : type_and_bottom) {
-      engine().sections.table[static_cast<std::size_t>(section_count_)].type = type;
+      PileSection& section = engine().sections.table[static_cast<std::size_t>(section_count_)];
+      section.type = type;
+      section.top = top;
+      section.bottom = bottom;
       bottoms_[static_cast<std::size_t>(section_count_)] = bottom;
+      top = bottom;
       ++section_count_;
     }
     engine().sections.count = section_count_;
@@ -222,12 +227,10 @@ TEST_F(LrfdTable, ElasticPilesPassWithoutACapacity) {
 TEST_F(LrfdTable, CircularElasticPlasticPileAgainstItsPlasticMomentAtTheNode) {
   define_sections({{kElasticPlastic, kLength}});
   engine().sections.table[0].shape = kShapeCircular;
-  // The plastic moment varies from 4e6 in-lb at the head to 2e6 in-lb at the tip; the section
-  // analysis leaves it per node, and a curve whose first moment is below every node moment.
+  // The plastic moment varies from 4e6 in-lb at the head to 2e6 in-lb at the tip.
+  engine().sections.table[0].elastic.top_plastic_moment = 4.0e6;
+  engine().sections.table[0].elastic.bottom_plastic_moment = 2.0e6;
   make_pile(200, kLength, kEI, kEs);
-  for (int i = 1; i <= nodes().N; ++i) {
-    engine().moment_curvature.Mcap[i] = 4.0e6 + (2.0e6 - 4.0e6) * nodes().x[i] / kLength;
-  }
   define_combinations({20000.0});
   solve_all(200);
   const std::vector<std::string> found = rows(table());
@@ -277,7 +280,8 @@ TEST_F(LrfdTable, HPileInputCurveEmptySectionAndNoCapacityRows) {
                    {kDrilledShaft, kLength}});
   engine().sections.table[0].shape = kShapeStrongHPile;
   make_pile(100, kLength, kEI, kEs);
-  for (int i = 1; i <= nodes().N; ++i) engine().moment_curvature.Mcap[i] = 3.0e6;
+  engine().sections.table[0].elastic.top_plastic_moment = 3.0e6;
+  engine().sections.table[0].elastic.bottom_plastic_moment = 3.0e6;
   MomentCurvatureCurve& curve = engine().moment_curvature.curve(2, 1);
   curve.n_p = 3;
   curve.M(1) = 100.0;

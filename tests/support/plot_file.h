@@ -108,4 +108,29 @@ inline ::testing::AssertionResult HasPlotLayout(const std::string& line, const s
   return ::testing::AssertionSuccess();
 }
 
+// The section records of a pile of one elastic section with one thrust value (Line 3d, its
+// Line 4 and the 150 Line 5 points of the elastic table): the layout and the description of
+// each, every one from column 105.
+struct ExpectedRecord {
+  std::string format, description;
+};
+inline std::vector<ExpectedRecord> elastic_section_records(bool si) {
+  std::vector<ExpectedRecord> records = {
+      {"I5", "Line 3d : Total number of axial thrusts for elastic section"},
+      {"I5,E25.7,E15.7",
+       si ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment Cap. "
+            "(kN-m) for linear EI pile at top of section"
+          : "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+            "(in-kips) for linear EI pile at top of section"}};
+  for (int p = 1; p <= 150; ++p) {
+    records.push_back(
+        {"3E15.7",
+         std::string(si ? "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for "
+                        : "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) "
+                          "for ") +
+             "Sect#=1, AxLd#=1, CurvPnt#=" + std::to_string(p)});
+  }
+  return records;
+}
+
 }  // namespace torva::testing

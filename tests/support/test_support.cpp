@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -47,6 +48,17 @@ void RunFolder::write_names() const {
 int RunFolder::run(const std::string& input_text) {
   write("input.tp7", input_text);
   write_names();
+  // Like the front end, name a moment-curvature file for every section and thrust value,
+  // unless the test has written its own list.
+  if (!fs::exists(file("M_vs_EI_report_names.txt"))) {
+    std::string names;
+    for (int k = 1; k <= kMaxSections * kMaxThrusts; ++k) {
+      char name[32];
+      std::snprintf(name, sizeof name, "mc-%04d.txt\n", k);
+      names += name;
+    }
+    write("M_vs_EI_report_names.txt", names);
+  }
   return run_as_is();
 }
 

@@ -29,7 +29,9 @@ class RunFolder {
 
   // Writes NAMES.DAT for input.tp7, report.txt, plot.txt and messages.txt.
   void write_names() const;
-  // Writes the input file and NAMES.DAT, runs the engine in this folder and returns its code.
+  // Writes the input file, NAMES.DAT and (unless the test wrote one) a list of 2000
+  // moment-curvature file names mc-0001.txt ..., runs the engine in this folder and returns
+  // its code.
   int run(const std::string& input_text);
   // Runs the engine in this folder on whatever control files are there.
   int run_as_is(int interface_version = 7001);
