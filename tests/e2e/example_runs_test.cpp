@@ -167,22 +167,11 @@ std::string example_text(const Example& example) {
   return read_text(fs::path(TORVA_EXAMPLES_DIR) / example.file);
 }
 
-struct Outputs {
-  int code = -1;
-  std::vector<std::string> report, plot, messages;
-};
-
 // Each example is run once for all the tests that read its files.
-const Outputs& outputs(const Example& example) {
-  static std::map<std::string, Outputs> runs;
+const RunOutputs& outputs(const Example& example) {
+  static std::map<std::string, RunOutputs> runs;
   auto [run, fresh] = runs.try_emplace(example.file);
-  if (fresh) {
-    RunFolder folder;
-    run->second.code = folder.run(example_text(example));
-    run->second.report = folder.report();
-    run->second.plot = folder.plot();
-    run->second.messages = folder.messages();
-  }
+  if (fresh) run->second = run_outputs(example_text(example));
   return run->second;
 }
 
@@ -286,7 +275,7 @@ int zero_deflection_points(const std::vector<Node>& nodes) {
 class ExampleRun : public ::testing::TestWithParam<const Example*> {
  protected:
   const Example& example() const { return *GetParam(); }
-  const Outputs& files() const { return outputs(example()); }
+  const RunOutputs& files() const { return outputs(example()); }
   bool si() const { return example().units == kSI; }
 };
 
@@ -743,7 +732,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleRun, ::testing::ValuesIn(kExamples),
 // The report block of printed curve `curve` (1-based) and its Line 7 and Line 8 records: the
 // title, the label lines with "=" in column 56, the y, p heading and one row per point showing
 // the numbers of its Line 8 record; the points are compared with `expected` (y, p).
-void check_printed_curve(const Outputs& run, int curve, const std::string& title,
+void check_printed_curve(const RunOutputs& run, int curve, const std::string& title,
                          const std::vector<std::string>& labels, const std::string& heading,
                          const std::vector<std::pair<double, double>>& expected) {
   SCOPED_TRACE("curve " + std::to_string(curve));
@@ -791,7 +780,7 @@ void check_printed_curve(const Outputs& run, int curve, const std::string& title
 // Matlock's static soft clay curve at 5 ft, worked out from the soil layer: c from 400 to
 // 1000 psf and eps50 from 0.02 to 0.01 over 0 to 70 ft, 50 pcf, b = 24 in, J = 0.5.
 TEST(ExampleRuns, PrintedSoftClayCurveAtFiveFeet) {
-  const Outputs& run = outputs(kSoftClay);
+  const RunOutputs& run = outputs(kSoftClay);
   ASSERT_EQ(run.code, 0);
   const double z = 60.0, b = 24.0;
   const double c = (400.0 + 600.0 * 5.0 / 70.0) / 144.0;
@@ -844,7 +833,7 @@ TEST(ExampleRuns, PrintedSoftClayCurveAtFiveFeet) {
 
 // The elastic subgrade curve at 2 m: p = E_k b y, points every b / 8 up to 2 b.
 TEST(ExampleRuns, PrintedElasticSubgradeCurveAtTwoMetres) {
-  const Outputs& run = outputs(kElasticSubgrade);
+  const RunOutputs& run = outputs(kElasticSubgrade);
   ASSERT_EQ(run.code, 0);
   const double b = 0.6, Ek = 20000.0;
   std::vector<std::pair<double, double>> points;
@@ -866,7 +855,7 @@ TEST(ExampleRuns, PrintedElasticSubgradeCurveAtTwoMetres) {
 // The example's pile is 20 m long, beta L = 7.4: the free end changes the head values by about
 // 1e-6, far below the finite-difference error checked here.
 TEST(ExampleRuns, ElasticPileMatchesTheBeamOnElasticFoundation) {
-  const Outputs& run = outputs(kElasticSubgrade);
+  const RunOutputs& run = outputs(kElasticSubgrade);
   ASSERT_EQ(run.code, 0);
   const std::vector<std::vector<Node>> nodes = node_records(run.plot);
   const std::vector<HeadValues> heads = head_records(run.plot);
@@ -928,20 +917,15 @@ TEST(ExampleRuns, ElasticPileMatchesTheBeamOnElasticFoundation) {
 
 // ---- Repeated runs and a run without load cases -----------------------------------------------
 
-struct RunFiles {
-  int code;
-  std::vector<std::string> report, plot, messages;
-};
-
 // One call of LGO on the process-wide model, in `folder`.
-RunFiles call_engine(RunFolder& folder, const std::string& input) {
+RunOutputs call_engine(RunFolder& folder, const std::string& input) {
   folder.write("input.tp7", input);
   folder.write_names();
   const fs::path saved = fs::current_path();
   fs::current_path(folder.path());
   const int code = call_lgo(7001);
   fs::current_path(saved);
-  RunFiles files{code, folder.report(), folder.plot(), folder.messages()};
+  RunOutputs files{code, folder.report(), folder.plot(), folder.messages()};
   // The date and time of the run is the one line allowed to differ.
   std::erase_if(files.report, [](const std::string& line) {
     return line.rfind("               Date:  ", 0) == 0;
@@ -953,10 +937,10 @@ RunFiles call_engine(RunFolder& folder, const std::string& input) {
 // even after a run in other units, writes the same files as the first.
 TEST(ExampleRuns, RepeatedRunsWriteTheSameFiles) {
   RunFolder folder;
-  const RunFiles us = call_engine(folder, example_text(kSoftClay));
-  const RunFiles si = call_engine(folder, example_text(kElasticSubgrade));
-  const RunFiles us_again = call_engine(folder, example_text(kSoftClay));
-  const RunFiles si_again = call_engine(folder, example_text(kElasticSubgrade));
+  const RunOutputs us = call_engine(folder, example_text(kSoftClay));
+  const RunOutputs si = call_engine(folder, example_text(kElasticSubgrade));
+  const RunOutputs us_again = call_engine(folder, example_text(kSoftClay));
+  const RunOutputs si_again = call_engine(folder, example_text(kElasticSubgrade));
   ASSERT_EQ(us.code, 0);
   ASSERT_EQ(si.code, 0);
   EXPECT_EQ(us.report.size(), outputs(kSoftClay).report.size() - 1);

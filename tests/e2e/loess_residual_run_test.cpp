@@ -28,23 +28,8 @@ std::string example_input() {
   return read_text(std::string(TORVA_EXAMPLES_DIR) + "/loess_residual_si.tp7");
 }
 
-struct Files {
-  int code = -1;
-  std::vector<std::string> report, plot, messages;
-};
-
-Files run(const std::string& input) {
-  RunFolder folder;
-  Files files;
-  files.code = folder.run(input);
-  files.report = folder.report();
-  files.plot = folder.plot();
-  files.messages = folder.messages();
-  return files;
-}
-
-const Files& example() {
-  static const Files files = run(example_input());
+const RunOutputs& example() {
+  static const RunOutputs files = run_outputs(example_input());
   return files;
 }
 
@@ -70,7 +55,7 @@ void expect_equilibrium(const std::vector<std::vector<double>>& n) {
 }
 
 TEST(LoessResidualRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
-  const Files& f = example();
+  const RunOutputs& f = example();
   ASSERT_EQ(f.code, 0);
   struct Expected {
     std::string format, description;
@@ -128,7 +113,7 @@ TEST(LoessResidualRun, PlotFileHoldsItsRecordsInOrderAndInTheirColumns) {
 }
 
 TEST(LoessResidualRun, HeadConditionsAndEquilibrium) {
-  const Files& f = example();
+  const RunOutputs& f = example();
   ASSERT_EQ(f.code, 0);
   const auto cases = node_records(f.plot);
   ASSERT_EQ(cases.size(), 3u);
@@ -178,7 +163,7 @@ std::size_t find(const std::vector<std::string>& lines, const std::string& text)
 // The report block of a printed curve from its title, its rows against p(y) and against the
 // curve's Line 8 records.
 template <typename PAt>
-void expect_curve(const Files& f, int curve, const std::vector<std::string>& block,
+void expect_curve(const RunOutputs& f, int curve, const std::vector<std::string>& block,
                   const std::vector<double>& ys, PAt&& p_at, int gap = 3) {
   SCOPED_TRACE("curve " + std::to_string(curve));
   const std::size_t at = find(f.report, block.front());
@@ -212,7 +197,7 @@ std::vector<std::string> with_heading(std::vector<std::string> block) {
 // Loess at 1 m, 0.4 m short of 2 b: q_c 2333.3 kPa (2000 to 3000 kPa over 3 m), reduced to
 // q_c (z / 2b + 0.5); the static run's N of 0 counts as one cycle.
 TEST(LoessResidualRun, PrintedLoessCurve) {
-  const Files& f = example();
+  const RunOutputs& f = example();
   ASSERT_EQ(f.code, 0);
   const double q_c = 2000.0 + 1000.0 / 3.0;
   const double q_a = q_c * (1.0 / (2.0 * kWidth) + 0.5);
@@ -243,7 +228,7 @@ TEST(LoessResidualRun, PrintedLoessCurve) {
 
 // Piedmont residual soil at 5 m from the cone: q_c 4000 kPa, E_s = 0.8136 q_c / 0.0254.
 TEST(LoessResidualRun, PrintedPiedmontCurve) {
-  const Files& f = example();
+  const RunOutputs& f = example();
   ASSERT_EQ(f.code, 0);
   const double E_s = 0.8135813628874473 * 4000.0 / single(0.0254f);
   const double y1 = single(0.001f) * kWidth, y2 = single(0.0375f) * kWidth;
@@ -275,7 +260,7 @@ TEST(LoessResidualRun, PrintedPiedmontCurve) {
 
 // The user-input curves halfway between 7 and 11 m: the mean of the two polylines.
 TEST(LoessResidualRun, PrintedUserCurve) {
-  const Files& f = example();
+  const RunOutputs& f = example();
   ASSERT_EQ(f.code, 0);
   const auto polyline = [](const std::vector<std::pair<double, double>>& c, double y) {
     for (std::size_t k = 1; k < c.size(); ++k) {
@@ -312,7 +297,7 @@ TEST(LoessResidualRun, PrintedUserCurve) {
 // curve at 15 m takes the true depth (the user-input curves between change nothing). The
 // average unit weight above 15 m is (12 * 3 + 9 * 4 + 10 * 4 + 10 * 4) / 15 kN/m3.
 TEST(LoessResidualRun, PrintedSandCurveTakesItsTrueDepth) {
-  const Files& f = example();
+  const RunOutputs& f = example();
   ASSERT_EQ(f.code, 0);
   EXPECT_TRUE(contains_line(
       f.report, "Equivalent Depth (see note)                            =     15.00000 m"));
@@ -391,7 +376,7 @@ TEST(LoessResidualRun, InputsThatEndTheRun) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const Files f = run(replaced(example_input(), c.from, c.to));
+    const RunOutputs f = run_outputs(replaced(example_input(), c.from, c.to));
     EXPECT_EQ(f.code, c.code);
     EXPECT_TRUE(contains_block(f.messages, c.text));
   }
@@ -414,7 +399,7 @@ TEST(LoessResidualRun, MovingSoilPushesThePileThroughLoessAndPiedmontSoil) {
   replace("LOADING\n3\n1 1 200.0 0.0 0.0 1\n2 2 200.0 0.0 0.0 1\n3 4 0.01 0.0 0.0 1\n",
           "LOADING\n1\n1 1 50.0 0.0 0.0 1\n");
   replace("END\n", "SOIL MOVEMENTS\n2\n1 0.0 20\n2 6.0 0\nEND\n");
-  const Files f = run(input);
+  const RunOutputs f = run_outputs(input);
   ASSERT_EQ(f.code, 0);
   const auto cases = node_records(f.plot);
   ASSERT_EQ(cases.size(), 1u);

@@ -26,24 +26,9 @@ std::string replaced(std::string text, const std::string& from, const std::strin
   return text;
 }
 
-struct RunFiles {
-  int code = -1;
-  std::vector<std::string> report, plot, messages;
-};
-
-RunFiles run(const std::string& input) {
-  RunFolder folder;
-  RunFiles r;
-  r.code = folder.run(input);
-  r.report = folder.report();
-  r.plot = folder.plot();
-  r.messages = folder.messages();
-  return r;
-}
-
 // The example is run once for the tests that read its files.
-const RunFiles& example_run() {
-  static const RunFiles r = run(example());
+const RunOutputs& example_run() {
+  static const RunOutputs r = run_outputs(example());
   return r;
 }
 
@@ -124,7 +109,7 @@ std::size_t find_line(const std::vector<std::string>& lines, const std::string& 
 // The report rows of printed curve `curve` from line `at`, against the expected deflections
 // and the published p (both before the group multipliers), and against its Line 8 records.
 template <typename P>
-void expect_rows(const RunFiles& r, std::size_t at, int curve, const std::string& line8_words,
+void expect_rows(const RunOutputs& r, std::size_t at, int curve, const std::string& line8_words,
                  const std::vector<double>& ys, P&& p) {
   std::size_t record = 0;
   for (int c = 0; c < curve; ++c) {
@@ -150,7 +135,7 @@ void expect_rows(const RunFiles& r, std::size_t at, int curve, const std::string
 // ---- The example ---------------------------------------------------------------------------
 
 TEST(RockSocketRun, PrintedWeakRockCurvesLineByLine) {
-  const RunFiles& r = example_run();
+  const RunOutputs& r = example_run();
   ASSERT_EQ(r.code, 0);
   const std::string title = "p-y Curve Computed Using Weak Rock Criteria";
   struct Curve {
@@ -207,7 +192,7 @@ TEST(RockSocketRun, PrintedWeakRockCurvesLineByLine) {
 }
 
 TEST(RockSocketRun, PrintedVuggyLimestoneCurveLineByLine) {
-  const RunFiles& r = example_run();
+  const RunOutputs& r = example_run();
   ASSERT_EQ(r.code, 0);
   const std::size_t at =
       find_line(r.report, "p-y Curve for Vuggy Limestone (Strong Rock) Criteria", 1);
@@ -233,7 +218,7 @@ TEST(RockSocketRun, PrintedVuggyLimestoneCurveLineByLine) {
 }
 
 TEST(RockSocketRun, PlotFileHoldsItsRecordsInTheirColumns) {
-  const RunFiles& r = example_run();
+  const RunOutputs& r = example_run();
   ASSERT_EQ(r.code, 0);
   struct Expected {
     std::string format, description;
@@ -295,7 +280,7 @@ TEST(RockSocketRun, PlotFileHoldsItsRecordsInTheirColumns) {
 }
 
 TEST(RockSocketRun, PileHeadConditionsAndEquilibrium) {
-  const RunFiles& r = example_run();
+  const RunOutputs& r = example_run();
   ASSERT_EQ(r.code, 0);
   const std::vector<std::vector<Node>> nodes = node_records(r.plot);
   const std::vector<double> rotations = head_rotations(r.plot);
@@ -322,7 +307,7 @@ TEST(RockSocketRun, SoilMovementThroughTheLimestoneKeepsTheBalance) {
                    "2 2 500.0 0.0 0.0 1\n2\n1 0.0 25.0\n2 12.0 25.0\n");
   input = replaced(input, "DEPTHS OF PRINTED P-Y CURVES",
                    "SOIL MOVEMENTS\n2\n1 0.0 30.0\n2 12.0 10.0\nDEPTHS OF PRINTED P-Y CURVES");
-  const RunFiles r = run(input);
+  const RunOutputs r = run_outputs(input);
   ASSERT_EQ(r.code, 0);
   const std::vector<std::vector<Node>> nodes = node_records(r.plot);
   ASSERT_EQ(nodes.size(), 2u);
@@ -332,7 +317,7 @@ TEST(RockSocketRun, SoilMovementThroughTheLimestoneKeepsTheBalance) {
     EXPECT_NEAR(unbalanced_shear(n, 25.0), 0.0, 1e-6 * (500.0 + 300.0 + total_reaction(n)));
   }
   // The printed limestone curve does not see the movement.
-  const RunFiles& still = example_run();
+  const RunOutputs& still = example_run();
   const std::size_t at =
       find_line(r.report, "p-y Curve for Vuggy Limestone (Strong Rock) Criteria", 1);
   const std::size_t at_still =
@@ -347,7 +332,7 @@ TEST(RockSocketRun, MassiveRockEndsTheRunOnlyWhereItHoldsANode) {
   // Massive rock in place of the limestone: the shaft reaches it at 8 m.
   const std::string reached = replaced(example(), "9 8.0 15.0\n14.0 10000.0\n14.0 10000.0\n",
                                        "16 8.0 15.0\n14.0 50000.0 10 0 0\n14.0 50000.0 10 0 0\n");
-  const RunFiles stopped = run(reached);
+  const RunOutputs stopped = run_outputs(reached);
   EXPECT_EQ(stopped.code, 248);
   EXPECT_TRUE(contains_block(
       stopped.report,
@@ -367,14 +352,14 @@ TEST(RockSocketRun, MassiveRockEndsTheRunOnlyWhereItHoldsANode) {
                "9 8.0 15.0\n14.0 10000.0\n14.0 10000.0\n",
                "9 8.0 12.5\n14.0 10000.0\n14.0 10000.0\n16 12.5 15.0\n14.0 50000.0 10 0 0\n"
                "14.0 50000.0 10 0 0\n");
-  const RunFiles normal = run(below);
+  const RunOutputs normal = run_outputs(below);
   EXPECT_EQ(normal.code, 0);
   EXPECT_EQ(normal.plot, example_run().plot);
 }
 
 TEST(RockSocketRun, WeakRockWithoutKrmIsInputError63) {
-  const RunFiles r =
-      run(replaced(example(), "13.0 6000.0 800000.0 70.0 0.0001\n13.0 6000.0 800000.0 70.0 0.0001",
+  const RunOutputs r =
+      run_outputs(replaced(example(), "13.0 6000.0 800000.0 70.0 0.0001\n13.0 6000.0 800000.0 70.0 0.0001",
                    "13.0 6000.0 800000.0 70.0 0.0\n13.0 6000.0 800000.0 70.0 0.0"));
   EXPECT_EQ(r.code, 163);
   const std::vector<std::string> text = {

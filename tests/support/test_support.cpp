@@ -70,6 +70,16 @@ int RunFolder::run_as_is(int interface_version) {
   return code;
 }
 
+RunOutputs run_outputs(const std::string& input) {
+  RunFolder folder;
+  RunOutputs outputs;
+  outputs.code = folder.run(input);
+  outputs.report = folder.report();
+  outputs.plot = folder.plot();
+  outputs.messages = folder.messages();
+  return outputs;
+}
+
 bool contains_block(const std::vector<std::string>& lines, const std::vector<std::string>& expected) {
   return std::search(lines.begin(), lines.end(), expected.begin(), expected.end()) != lines.end();
 }

@@ -46,6 +46,14 @@ class RunFolder {
   std::unique_ptr<Engine> engine_;
 };
 
+// What a whole run returned and wrote.
+struct RunOutputs {
+  int code = -1;
+  std::vector<std::string> report, plot, messages;
+};
+// Runs `input` in a fresh folder and reads its three files back.
+RunOutputs run_outputs(const std::string& input);
+
 // True when `lines` holds `expected` as consecutive lines starting somewhere.
 bool contains_block(const std::vector<std::string>& lines, const std::vector<std::string>& expected);
 bool contains_line(const std::vector<std::string>& lines, const std::string& expected);
