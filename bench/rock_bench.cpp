@@ -19,24 +19,9 @@ constexpr double kWidth = 36.0;     // in
 // head to nothing at the tip (the weak rock curve from its initial line to p_ur).
 std::unique_ptr<Engine> make_rock_engine(int code) {
   auto engine = torva::bench::make_bench_engine("torva-rock-bench");
-  engine->options.NumIncrements = 500;
-  Sections& sections = engine->sections;
-  sections.count = 1;
-  sections.point_count = 2;
-  sections.pile_length = kLength;
-  sections.table[0].type = kDrilledShaft;
-  sections.table[0].bottom = kLength;
-  sections.points[0] = SectionPoint{0.0, kWidth, 1.0, 1.0, 1.0, 0.0};
-  sections.points[1] = SectionPoint{kLength, kWidth, 1.0, 1.0, 1.0, 0.0};
-
+  torva::bench::make_bench_pile(*engine, kLength, kWidth);
   NodeTable& nodes = engine->nodes;
-  nodes.N = 501;
-  nodes.h = kLength / 500;
-  for (int i = 1; i <= nodes.N; ++i) {
-    nodes.x[i] = nodes.z[i] = (i - 1) * nodes.h;
-    nodes.section[i] = 1;
-    nodes.y[i] = 0.05 * (1.0 - (i - 1) / 500.0);
-  }
+  for (int i = 1; i <= nodes.N; ++i) nodes.y[i] = 0.05 * (1.0 - (i - 1) / 500.0);
 
   // Weak rock: q_u 500 to 800 psi, E_ir 50000 to 80000 psi, RQD 40 %, k_rm 0.0002; vuggy
   // limestone: q_u 1500 to 2000 psi. 0.04 pci throughout.
