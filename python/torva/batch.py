@@ -1,0 +1,134 @@
+"""Batches of analyses on a dask.distributed cluster.
+
+Each input file is one task. The engine keeps one model per process, so the workers should be
+processes with one thread each (a worker with more threads still runs one analysis at a time).
+Inputs travel to the workers as text, so the workers need the torva package and the engine
+library (TORVA_LIB, or beside the package) but not the input files.
+"""
+
+import os
+import shutil
+import sys
+import tempfile
+from pathlib import Path
+
+import pandas as pd
+
+from .engine import TorvaError, run
+
+ERROR_COLUMNS = ["error", "error_kind", "error_text"]
+
+
+def _named_inputs(inputs):
+    """(name, text) pairs of paths, texts or a mapping name -> path or text."""
+    items = inputs.items() if isinstance(inputs, dict) else enumerate(inputs, start=1)
+    named, seen = [], set()
+    for key, value in items:
+        if isinstance(value, Path) or (isinstance(value, str) and "\n" not in value
+                                       and not value.lstrip().startswith("TORVAP7")):
+            path = Path(value)
+            name = str(key) if isinstance(inputs, dict) else path.stem
+            text = path.read_text(encoding="latin-1")
+        else:
+            name = str(key) if isinstance(inputs, dict) else f"input-{key}"
+            text = value
+        if name in seen:
+            base, n = name, 2
+            while f"{base}-{n}" in seen:
+                n += 1
+            name = f"{base}-{n}"
+        seen.add(name)
+        named.append((name, text))
+    return named
+
+
+def run_one(name, text, lib=None):
+    """Runs one input text in a temporary folder; returns its summary rows (one per load case)
+    or one row with the error. Leaves nothing behind."""
+    folder = tempfile.mkdtemp(prefix="torva-batch-")
+    try:
+        result = run(text, workdir=folder, lib=lib, name="input")
+    except TorvaError as e:
+        return [{"input": name, "load_case": 0, "error": e.number if e.number is not None
+                 else -1, "error_kind": e.kind, "error_text": e.text}]
+    except ValueError as e:     # a plot-output file that cannot be read
+        return [{"input": name, "load_case": 0, "error": -1, "error_kind": "plot file",
+                 "error_text": str(e)}]
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+    rows = []
+    for record in result.summary_records():
+        rows.append({"input": name, "units": result.units.name, "warning_code": result.code,
+                     **record, "error": 0})
+    if not rows:
+        rows.append({"input": name, "units": result.units.name, "warning_code": result.code,
+                     "load_case": 0, "error": 0})
+    return rows
+
+
+def _frame(rows):
+    frame = pd.DataFrame.from_records(rows)
+    for column in ("input", "load_case", "error", "error_kind", "error_text"):
+        if column not in frame:
+            frame[column] = 0 if column == "error" else None
+    frame["error"] = frame["error"].astype(int)
+    return frame.sort_values(["input", "load_case"], kind="stable").reset_index(drop=True)
+
+
+def run_local(inputs, lib=None, progress=None):
+    """The same rows as run_many, one input after the other in this process."""
+    named = _named_inputs(inputs)
+    rows = []
+    for k, (name, text) in enumerate(named, start=1):
+        rows += run_one(name, text, lib)
+        if progress:
+            progress(k, len(named))
+    return _frame(rows)
+
+
+def run_many(inputs, client=None, lib=None, progress=None, workers=None):
+    """Runs every input on a dask cluster and returns one row per input and load case, plus
+    one row with the error number (`error`, 0 for none) for each input that failed.
+
+    `inputs`: paths, input texts, or a mapping name -> path or text. `client`: a
+    dask.distributed Client, a scheduler address ("tcp://host:8786"), or None for a
+    LocalCluster of `workers` one-thread worker processes (default: one per core).
+    `progress(done, total)` is called as the tasks finish.
+    """
+    from dask.distributed import Client, LocalCluster, as_completed
+
+    named = _named_inputs(inputs)
+    own = []
+    if client is None:
+        cluster = LocalCluster(n_workers=workers or os.cpu_count() or 1, threads_per_worker=1,
+                               processes=True, dashboard_address=None)
+        client = Client(cluster)
+        own = [client, cluster]
+    elif isinstance(client, str):
+        client = Client(client)
+        own = [client]
+    try:
+        futures = [client.submit(run_one, name, text, lib, pure=False, key=f"torva-{k}-{name}")
+                   for k, (name, text) in enumerate(named)]
+        rows = []
+        for done, future in enumerate(as_completed(futures), start=1):
+            rows += future.result()
+            if progress:
+                progress(done, len(futures))
+        return _frame(rows)
+    finally:
+        for thing in own:
+            thing.close()
+
+
+def progress_bar(stream=None, width=40):
+    """A progress callback that draws a plain bar on standard error."""
+    stream = stream or sys.stderr
+
+    def show(done, total):
+        filled = width * done // max(total, 1)
+        stream.write(f"\r[{'#' * filled}{'.' * (width - filled)}] {done}/{total}")
+        if done == total:
+            stream.write("\n")
+        stream.flush()
+    return show
