@@ -67,11 +67,17 @@ def run_one(name, text, lib=None):
 
 
 def _frame(rows):
+    """One frame of the rows of every input, whatever units each used: input and load case
+    first, the error columns last, sorted by input and load case."""
     frame = pd.DataFrame.from_records(rows)
-    for column in ("input", "load_case", "error", "error_kind", "error_text"):
+    for column in ["units", "warning_code"] + ERROR_COLUMNS:
         if column not in frame:
-            frame[column] = 0 if column == "error" else None
-    frame["error"] = frame["error"].astype(int)
+            frame[column] = None
+    frame["error"] = frame["error"].fillna(0).astype(int)
+    frame["warning_code"] = frame["warning_code"].astype("Int64")
+    lead = ["input", "load_case", "units", "warning_code"]
+    values = [c for c in frame.columns if c not in lead + ERROR_COLUMNS]
+    frame = frame[lead + values + ERROR_COLUMNS]
     return frame.sort_values(["input", "load_case"], kind="stable").reset_index(drop=True)
 
 

@@ -1,0 +1,120 @@
+"""Batches: a local cluster, a failed file among good ones, and a scheduler and workers
+started as separate processes."""
+
+import shutil
+import socket
+import subprocess
+import time
+
+import pandas as pd
+import pytest
+from pandas.testing import assert_frame_equal
+
+import torva
+from torva.batch import run_local, run_many
+from conftest import PYTHON, child_env
+
+
+def variants(text, count=40):
+    """Soft clay variants: pile lengths 40 to 65 ft and shears of 10 to 29 kips."""
+    out = {}
+    for k in range(count):
+        length = 40.0 + 5.0 * (k % 6)
+        shear = 10000.0 + 500.0 * k
+        t = text.replace("\n60.0\n", f"\n{length}\n", 1)
+        t = t.replace("1 1 20000.0", f"1 1 {shear}", 1).replace("2 2 20000.0", f"2 2 {shear}", 1)
+        out[f"L{length:g}-V{shear:g}"] = t
+    return out
+
+
+@pytest.fixture(scope="module")
+def study(soft_clay_text):
+    texts = variants(soft_clay_text)
+    assert len(set(texts.values())) == 40
+    return texts
+
+
+@pytest.fixture(scope="module")
+def one_by_one(lib, study):
+    return run_local(study)
+
+
+def test_local_cluster_gives_the_rows_of_running_one_by_one(lib, study, one_by_one):
+    assert len(one_by_one) == 40 * 4 and (one_by_one["error"] == 0).all()
+    under_shear = one_by_one[one_by_one["load_case"] <= 2]
+    assert under_shear["head_deflection_in"].nunique() == 80
+    batch = run_many(study, workers=2)
+    assert_frame_equal(batch, one_by_one)
+
+
+def test_a_bad_file_is_reported_and_the_others_go_on(lib, study, one_by_one):
+    inputs = dict(list(study.items())[:5])
+    inputs["broken"] = "TORVAP7\nXX\n"
+    rows = run_many(inputs, workers=2)
+    bad = rows[rows["input"] == "broken"]
+    assert bad["error"].tolist() == [99] and bad["error_kind"].tolist() == ["input error"]
+    good = rows[rows["input"] != "broken"].dropna(axis=1, how="all").reset_index(drop=True)
+    expected = one_by_one[one_by_one["input"].isin(inputs)].reset_index(drop=True)
+    assert_frame_equal(good, expected[good.columns])
+
+
+def _free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def _command(name):
+    path = shutil.which(name, path="/usr/bin") or shutil.which(name)
+    if path is None:
+        pytest.skip(f"{name} is not installed")
+    return path
+
+
+def test_scheduler_and_workers_as_separate_processes(lib, study, one_by_one, tmp_path):
+    port = _free_port()
+    address = f"tcp://127.0.0.1:{port}"
+    env = child_env(lib)
+    logs = [open(tmp_path / f"{n}.log", "w") for n in ("scheduler", "worker1", "worker2")]
+    processes = [subprocess.Popen([_command("dask-scheduler"), "--host", "127.0.0.1",
+                                   "--port", str(port), "--dashboard-address", ":0"],
+                                  env=env, stdout=logs[0], stderr=subprocess.STDOUT)]
+    try:
+        time.sleep(1.0)
+        for log in logs[1:]:
+            processes.append(subprocess.Popen(
+                [_command("dask-worker"), address, "--nthreads", "1", "--nworkers", "1",
+                 "--no-dashboard", "--local-directory", str(tmp_path)],
+                env=env, stdout=log, stderr=subprocess.STDOUT))
+        from dask.distributed import Client
+        with Client(address, timeout=60) as client:
+            client.wait_for_workers(2, timeout=120)
+            rows = run_many(study, client=client)
+        assert_frame_equal(rows, one_by_one)
+    finally:
+        for p in reversed(processes):
+            p.terminate()
+        for p in processes:
+            try:
+                p.wait(timeout=30)
+            except subprocess.TimeoutExpired:
+                p.kill()
+        for log in logs:
+            log.close()
+
+
+def test_command_line_batch_writes_the_csv(lib, study, tmp_path):
+    files = []
+    for name, text in list(study.items())[:3]:
+        path = tmp_path / f"{name}.tp7"
+        path.write_text(text)
+        files.append(str(path))
+    out = tmp_path / "results.csv"
+    done = subprocess.run([PYTHON, "-m", "torva", "batch", *files, "--out", str(out),
+                           "--workers", "2"], capture_output=True, text=True,
+                          env=child_env(lib))
+    assert done.returncode == 0, done.stderr
+    assert "3/3" in done.stderr
+    rows = pd.read_csv(out)
+    assert len(rows) == 12 and (rows["error"] == 0).all()
+    assert sorted(rows["input"].unique()) == sorted(list(study)[:3])

@@ -1,0 +1,67 @@
+"""Graphs, checked on the data of the figure, and the command line."""
+
+import subprocess
+import xml.etree.ElementTree as ET
+
+import numpy as np
+import pytest
+
+import torva
+from conftest import EXAMPLES, PYTHON, child_env
+
+
+@pytest.fixture(scope="module")
+def soft_clay(lib, tmp_path_factory):
+    return torva.run(EXAMPLES / "soft_clay_pile.tp7", workdir=tmp_path_factory.mktemp("run"))
+
+
+def test_profiles_draw_each_load_case_against_depth_downwards(soft_clay):
+    fig = torva.plot.profiles(soft_clay)
+    axes = fig.axes
+    assert len(axes) == 4
+    columns = ["deflection_in", "moment_in_lb", "shear_lb", "soil_reaction_lb_per_in"]
+    for ax, column in zip(axes, columns):
+        lines = [l for l in ax.get_lines() if l.get_label().startswith("load case")]
+        assert len(lines) == soft_clay.load_case_count == 4
+        for line, frame in zip(lines, soft_clay.cases):
+            assert np.array_equal(line.get_xdata(), frame[column].to_numpy())
+            assert np.array_equal(line.get_ydata(), frame["depth_in"].to_numpy())
+        top, bottom = ax.get_ylim()
+        assert top > bottom           # depth increases downwards
+        assert "(in)" in ax.get_ylabel()
+    assert axes[1].get_xlabel() == "moment (in-lb)"
+    assert axes[3].get_xlabel() == "soil reaction (lb/in)"
+
+
+def test_py_curve_graph_has_one_line_per_printed_curve(soft_clay):
+    (ax,) = torva.plot.py_curves(soft_clay).axes
+    lines = ax.get_lines()
+    assert len(lines) == 2
+    first = soft_clay.py_curves[soft_clay.py_curves["curve"] == 1]
+    assert np.array_equal(lines[0].get_xdata(), first["y_in"].to_numpy())
+    assert "60 in" in lines[0].get_label()
+    with pytest.raises(ValueError, match="no moment-curvature"):
+        torva.plot.moment_curvature(soft_clay)
+
+
+def test_command_line_run_writes_svg_graphs_and_plot_redraws(lib, tmp_path):
+    env = child_env(lib)
+    done = subprocess.run([PYTHON, "-m", "torva", "run", str(EXAMPLES / "soft_clay_pile.tp7"),
+                           "--out", str(tmp_path), "--plot", "svg"],
+                          capture_output=True, text=True, env=env)
+    assert done.returncode == 0, done.stderr
+    svg = tmp_path / "soft_clay_pile-profiles.svg"
+    assert ET.parse(svg).getroot().tag.endswith("svg")
+    assert ET.parse(tmp_path / "soft_clay_pile-py-curves.svg").getroot().tag.endswith("svg")
+    out = tmp_path / "again.svg"
+    done = subprocess.run([PYTHON, "-m", "torva", "plot", str(tmp_path / "soft_clay_pile-plot.txt"),
+                           "-o", str(out)], capture_output=True, text=True, env=env)
+    assert done.returncode == 0, done.stderr
+    assert ET.parse(out).getroot().tag.endswith("svg")
+
+    bad = tmp_path / "bad.tp7"
+    bad.write_text("TORVAP7\nXX\n")
+    done = subprocess.run([PYTHON, "-m", "torva", "run", str(bad), "--out", str(tmp_path)],
+                          capture_output=True, text=True, env=env)
+    assert done.returncode == 1
+    assert "input error 99" in done.stderr
