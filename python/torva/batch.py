@@ -6,10 +6,12 @@ Inputs travel to the workers as text, so the workers need the torva package and 
 library (TORVA_LIB, or beside the package) but not the input files.
 """
 
+import atexit
 import os
 import shutil
 import sys
 import tempfile
+import threading
 from pathlib import Path
 
 import pandas as pd
@@ -42,10 +44,33 @@ def _named_inputs(inputs):
     return named
 
 
+_scratch = None
+_scratch_lock = threading.Lock()
+
+
+def _scratch_folder():
+    """This process's working folder for batch runs, emptied before every run and removed
+    when the process ends (one folder a process is much cheaper than one a run)."""
+    global _scratch
+    if _scratch is None or not os.path.isdir(_scratch):
+        _scratch = tempfile.mkdtemp(prefix="torva-batch-")
+        atexit.register(shutil.rmtree, _scratch, True)
+    for entry in os.scandir(_scratch):
+        if entry.is_dir(follow_symlinks=False):
+            shutil.rmtree(entry.path, ignore_errors=True)
+        else:
+            os.unlink(entry.path)
+    return _scratch
+
+
 def run_one(name, text, lib=None):
-    """Runs one input text in a temporary folder; returns its summary rows (one per load case)
-    or one row with the error. Leaves nothing behind."""
-    folder = tempfile.mkdtemp(prefix="torva-batch-")
+    """Runs one input text; returns its summary rows (one per load case) or one row with the
+    error. Its files are removed before the next run of this process."""
+    with _scratch_lock:
+        return _run_in(_scratch_folder(), name, text, lib)
+
+
+def _run_in(folder, name, text, lib):
     try:
         result = run(text, workdir=folder, lib=lib, name="input")
     except TorvaError as e:
@@ -54,8 +79,6 @@ def run_one(name, text, lib=None):
     except ValueError as e:     # a plot-output file that cannot be read
         return [{"input": name, "load_case": 0, "error": -1, "error_kind": "plot file",
                  "error_text": str(e)}]
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
     rows = []
     for record in result.summary_records():
         rows.append({"input": name, "units": result.units.name, "warning_code": result.code,
@@ -114,11 +137,13 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None):
         client = Client(client)
         own = [client]
     try:
-        futures = [client.submit(run_one, name, text, lib, pure=False, key=f"torva-{k}-{name}")
-                   for k, (name, text) in enumerate(named)]
+        names = [name for name, _ in named]
+        futures = client.map(run_one, names, [text for _, text in named],
+                             [lib] * len(named), pure=False,
+                             key=[f"torva-{k}" for k in range(len(named))])
         rows = []
-        for done, future in enumerate(as_completed(futures), start=1):
-            rows += future.result()
+        for done, (_, part) in enumerate(as_completed(futures, with_results=True), start=1):
+            rows += part
             if progress:
                 progress(done, len(futures))
         return _frame(rows)

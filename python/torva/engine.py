@@ -107,10 +107,14 @@ def write_control_files(folder, input_path, stem):
             raise ValueError(f"the file name {files[key]!r} holds a line break")
     (folder / "NAMES.DAT").write_text(
         "".join(f"{files[k]}\n" for k in ("input", "report", "plot", "messages")))
-    names = [str(folder / f"{stem}-mc-s{s:02d}-t{t:03d}.txt")
-             for s in range(1, _MAX_SECTIONS + 1) for t in range(1, _MAX_THRUSTS + 1)]
-    (folder / "M_vs_EI_report_names.txt").write_text("\n".join(names) + "\n")
+    prefix = f"{folder}/{stem}"
+    (folder / "M_vs_EI_report_names.txt").write_text(
+        "".join(prefix + suffix for suffix in _MC_SUFFIXES))
     return files
+
+
+_MC_SUFFIXES = tuple(f"-mc-s{s:02d}-t{t:03d}.txt\n" for s in range(1, _MAX_SECTIONS + 1)
+                     for t in range(1, _MAX_THRUSTS + 1))
 
 
 def call_engine(folder, lib=None, isolate=False):
