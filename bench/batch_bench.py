@@ -16,23 +16,17 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "python"))
+sys.path.insert(0, str(ROOT / "python" / "tests"))
 
 import torva  # noqa: E402
 from torva import engine  # noqa: E402
 from torva.batch import run_local, run_many  # noqa: E402
+from study import soft_clay_variants  # noqa: E402
 
 
 def variants(count):
-    """Soft clay variants: pile lengths 40 to 65 ft, pile-head shears from 10 kips up."""
-    text = (ROOT / "examples" / "soft_clay_pile.tp7").read_text()
-    out = {}
-    for k in range(count):
-        length = 40.0 + 5.0 * (k % 6)
-        shear = 10000.0 + 25.0 * k
-        t = text.replace("\n60.0\n", f"\n{length}\n", 1)
-        t = t.replace("1 1 20000.0", f"1 1 {shear}", 1).replace("2 2 20000.0", f"2 2 {shear}", 1)
-        out[f"v{k:04d}"] = t
-    return out
+    return soft_clay_variants((ROOT / "examples" / "soft_clay_pile.tp7").read_text(), count,
+                              shear_step=25.0)
 
 
 def engine_only(texts, lib):

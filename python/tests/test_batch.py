@@ -13,23 +13,12 @@ from pandas.testing import assert_frame_equal
 import torva
 from torva.batch import run_local, run_many
 from conftest import PYTHON, child_env
-
-
-def variants(text, count=40):
-    """Soft clay variants: pile lengths 40 to 65 ft and shears of 10 to 29 kips."""
-    out = {}
-    for k in range(count):
-        length = 40.0 + 5.0 * (k % 6)
-        shear = 10000.0 + 500.0 * k
-        t = text.replace("\n60.0\n", f"\n{length}\n", 1)
-        t = t.replace("1 1 20000.0", f"1 1 {shear}", 1).replace("2 2 20000.0", f"2 2 {shear}", 1)
-        out[f"L{length:g}-V{shear:g}"] = t
-    return out
+from study import soft_clay_variants
 
 
 @pytest.fixture(scope="module")
 def study(soft_clay_text):
-    texts = variants(soft_clay_text)
+    texts = soft_clay_variants(soft_clay_text, 40)
     assert len(set(texts.values())) == 40
     return texts
 

@@ -65,3 +65,19 @@ def test_command_line_run_writes_svg_graphs_and_plot_redraws(lib, tmp_path):
                           capture_output=True, text=True, env=env)
     assert done.returncode == 1
     assert "input error 99" in done.stderr
+
+
+def test_graphs_of_the_optional_analyses():
+    from test_plotfile import optional_analyses_file
+    r = torva.parse_plot(optional_analyses_file())
+    figures = torva.plot.all_figures(r)
+    assert sorted(figures) == ["buckling", "length-sweep", "profiles", "pushover", "stiffness"]
+    free, fixed = figures["pushover"].axes[0].get_lines()
+    assert free.get_label() == "free head" and list(free.get_xdata()) == [0.1, 0.2]
+    assert list(fixed.get_ydata()) == [1500.0]
+    (sweep,) = figures["length-sweep"].axes[0].get_lines()
+    assert list(sweep.get_xdata()) == [600.0, 720.0] and sweep.get_label() == "load case 1"
+    assert figures["length-sweep"].axes[0].get_xlabel() == "pile length (in)"
+    k22 = figures["stiffness"].axes[0]
+    assert k22.get_ylabel() == "K22 (lb/in)" and list(k22.get_lines()[0].get_xdata()) == [0.01, 0.02]
+    assert figures["buckling"].axes[0].get_xlabel() == "axial thrust (lb)"

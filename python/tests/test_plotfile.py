@@ -256,3 +256,16 @@ def test_every_example_parses_and_agrees_with_its_report(example, lib, tmp_path)
     if r.load_case_count:
         assert len(r.cases[0]) == int(re.search(r"^\s*\d+\s+(\d+)\s+\d\s+Line 9:",
                                                 r.plot.read_text(), re.M).group(1))
+
+
+@pytest.mark.parametrize("units, suffixes", [
+    ("SI", ["m", "m", "kN_m", "kN", "kN_per_m", "kN_m2"]),
+    ("GENERAL", ["L", "L", "F_L", "F", "F_per_L", "F_L2"]),
+])
+def test_column_names_carry_the_units_of_the_run(lib, tmp_path, units, suffixes):
+    text = (EXAMPLES / "elastic_subgrade_si.tp7").read_text().replace("Units SI", f"Units {units}")
+    r = torva.run(text, workdir=tmp_path)
+    names = ["depth", "deflection", "moment", "shear", "soil_reaction", "EI"]
+    assert list(r.cases[0].columns) == ["node"] + [f"{n}_{s}" for n, s in zip(names, suffixes)]
+    assert f"max_moment_depth_{suffixes[0]}" in r.summary.columns
+    assert list(r.py_curves.columns)[2:] == [f"y_{suffixes[0]}", f"p_{suffixes[4]}"]

@@ -173,6 +173,9 @@ def run(input, workdir=None, lib=None, isolate=False, name=None):
             raise FileNotFoundError(f"the input data file {input_path} does not exist")
         stem = name or input_path.stem
     files = write_control_files(folder, input_path, stem)
+    for key in ("report", "plot", "messages"):
+        # A run that fails before it opens its files must not be read from an earlier run's.
+        files[key].unlink(missing_ok=True)
     code = call_engine(folder, lib, isolate)
     return finish(code, files)
 

@@ -49,23 +49,32 @@ def profiles(result):
     return fig
 
 
+def _one_axis(title, x_label, y_label, series):
+    """A graph of one axes; series: (x, y, label or None) of each line."""
+    fig, (ax,) = _figure(1, 6.0, 4.5)
+    labelled = False
+    for x, y, label in series:
+        ax.plot(x, y, marker=".", label=label)
+        labelled = labelled or label is not None
+    ax.set_xlabel(x_label)
+    ax.set_ylabel(y_label)
+    ax.grid(True, linewidth=0.3)
+    if labelled:
+        ax.legend(fontsize="small")
+    ax.set_title(title)
+    return fig
+
+
 def py_curves(result):
     """The p-y curves printed at the output depths, one line per curve."""
     _need(result.py_curves, "printed p-y curve")
-    frame = result.py_curves
+    frame, depths = result.py_curves, result.py_curve_depths.set_index("curve")
     y, p = frame.columns[2], frame.columns[3]
-    depth = result.py_curve_depths.columns[1]
-    fig, (ax,) = _figure(1, 6.0, 4.5)
-    for curve, rows in frame.groupby("curve"):
-        at = result.py_curve_depths.loc[result.py_curve_depths["curve"] == curve].iloc[0]
-        ax.plot(rows[y], rows[p], marker=".",
-                label=f"{at['criterion']} at {at[depth]:g} {result.units.length}")
-    ax.set_xlabel(_label("y", y))
-    ax.set_ylabel(_label("p", p))
-    ax.grid(True, linewidth=0.3)
-    ax.legend(fontsize="small")
-    ax.set_title("p-y curves")
-    return fig
+    depth = depths.columns[0]
+    return _one_axis("p-y curves", _label("y", y), _label("p", p), (
+        (rows[y], rows[p], f"{depths.at[c, 'criterion']} at {depths.at[c, depth]:g} "
+                           f"{result.units.length}")
+        for c, rows in frame.groupby("curve")))
 
 
 def moment_curvature(result):
@@ -128,15 +137,10 @@ def length_sweep(result):
     _need(result.length_sweep, "pile-length sweep")
     frame = result.length_sweep
     length, y = frame.columns[1], frame.columns[2]
-    fig, (ax,) = _figure(1, 6.0, 4.5)
-    for j, rows in frame.groupby("load_case"):
-        ax.plot(rows[length], rows[y], marker=".", label=f"load case {j}")
-    ax.set_xlabel(_label("pile length", length))
-    ax.set_ylabel(_label("head deflection", y))
-    ax.grid(True, linewidth=0.3)
-    ax.legend(fontsize="small")
-    ax.set_title("Pile-head deflection against pile length")
-    return fig
+    return _one_axis("Pile-head deflection against pile length",
+                     _label("pile length", length), _label("head deflection", y),
+                     ((rows[length], rows[y], f"load case {j}")
+                      for j, rows in frame.groupby("load_case")))
 
 
 def buckling(result):
@@ -144,13 +148,8 @@ def buckling(result):
     _need(result.buckling, "buckling point")
     frame = result.buckling
     thrust, y = frame.columns[0], frame.columns[1]
-    fig, (ax,) = _figure(1, 6.0, 4.5)
-    ax.plot(frame[thrust], frame[y], marker=".")
-    ax.set_xlabel(_label("axial thrust", thrust))
-    ax.set_ylabel(_label("head deflection", y))
-    ax.grid(True, linewidth=0.3)
-    ax.set_title("Buckling")
-    return fig
+    return _one_axis("Buckling", _label("axial thrust", thrust), _label("head deflection", y),
+                     [(frame[thrust], frame[y], None)])
 
 
 def all_figures(result):

@@ -29,10 +29,6 @@ class Units:
     def name(self):
         return {US_CUSTOMARY: "US customary", SI: "SI", GENERAL: "general"}[self.code]
 
-    def label(self, suffix):
-        """Axis text for a column suffix: "in_lb" -> "in-lb", "lb_per_in" -> "lb/in"."""
-        return suffix.replace("_per_", "/").replace("_", "-")
-
 
 _TABLE = {
     US_CUSTOMARY: Units(US_CUSTOMARY, "in", "lb", "in_lb", "lb_per_in", "lb_in2",
