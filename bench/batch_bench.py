@@ -1,7 +1,8 @@
 """Throughput of a batch of soft clay variants: the single-process loop against a local dask
 cluster, and the package's own cost per file beyond the engine's.
 
-    /usr/bin/python3 bench/batch_bench.py [--files 500] [--workers 2] [--lib build/release/libtorva.so]
+    /usr/bin/python3 bench/batch_bench.py [--files 500] [--workers 2] [--increments 100]
+        [--lib build/release/libtorva.so]
 """
 
 import argparse
@@ -24,9 +25,10 @@ from torva.batch import run_local, run_many  # noqa: E402
 from study import soft_clay_variants  # noqa: E402
 
 
-def variants(count):
-    return soft_clay_variants((ROOT / "examples" / "soft_clay_pile.tp7").read_text(), count,
-                              shear_step=25.0)
+def variants(count, increments=100):
+    text = (ROOT / "examples" / "soft_clay_pile.tp7").read_text()
+    text = text.replace("Increments 100", f"Increments {increments}", 1)
+    return soft_clay_variants(text, count, shear_step=25.0)
 
 
 def engine_only(texts, lib):
@@ -58,11 +60,13 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--files", type=int, default=500)
     parser.add_argument("--workers", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--increments", type=int, default=100,
+                        help="pile increments of every file (the example has 100)")
     parser.add_argument("--lib", default=str(ROOT / "build" / "release" / "libtorva.so"))
     args = parser.parse_args()
     lib = torva.find_library(args.lib)
     os.environ["TORVA_LIB"] = str(lib)
-    texts = variants(args.files)
+    texts = variants(args.files, args.increments)
 
     engine_s = engine_only(texts, lib)
 
@@ -87,7 +91,8 @@ def main():
     assert rows.equals(loop), "the cluster's rows differ from the loop's"
 
     per_file_loop = loop_s / args.files
-    print(f"files: {args.files}, load cases: {cases}, workers: {args.workers}, library: {lib}")
+    print(f"files: {args.files} of {args.increments} increments, load cases: {cases}, "
+          f"workers: {args.workers}, library: {lib}")
     print(f"engine alone (LGO on prepared folders): {engine_s * 1e3:.2f} ms a file")
     print(f"single-process loop (torva.batch.run_local): {per_file_loop * 1e3:.2f} ms a file, "
           f"{cases / loop_s:.0f} cases/s")

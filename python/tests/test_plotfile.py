@@ -269,3 +269,28 @@ def test_column_names_carry_the_units_of_the_run(lib, tmp_path, units, suffixes)
     assert list(r.cases[0].columns) == ["node"] + [f"{n}_{s}" for n, s in zip(names, suffixes)]
     assert f"max_moment_depth_{suffixes[0]}" in r.summary.columns
     assert list(r.py_curves.columns)[2:] == [f"y_{suffixes[0]}", f"p_{suffixes[4]}"]
+
+
+def test_node_values_read_exactly_as_their_decimal_text():
+    # Values of every sign and a wide range of exponents, then the texts of non-finite values.
+    rng = np.random.default_rng(7)
+    values = rng.uniform(-1, 1, 60) * 10.0 ** rng.integers(-25, 25, 60)
+    values[:3] = (0.0, -1.0e-20, 9.999999e20)
+    fields = [e(v) for v in values]
+    lines = us_head() + [rec("    0", "Line 6 : number of output p-y curves"),
+                         rec(i5(1) + i5(10) + i5(1), "Line 9:  No. loads, No. nodes, iunits: "
+                             "1 = USCS, 2 = SI")]
+    for i in range(10):
+        lines.append(rec("".join(fields[6 * i:6 * i + 6]), f"Line 10({i + 1:3d}) : nodal depth, "
+                         "y(in), M(in-lbs), V(lbs), p(lb/in), EI(lb-in2)"))
+    lines.append(rec("    0", "Line 11: Num. points on Ytop vs. Length curve for load case 1"))
+    lines.append(rec("".join(e(v) for v in (1.0, 1.0, 1.0, 1.0, 0.0)), "Line 13: TopV(lbs), "
+                     "TopY(in), Max Moment(in-lbs), Max Shear(lbs), Rotation(rad)"))
+    lines += [NO_PUSHOVER, NO_BUCKLING]
+    r = torva.parse_plot("\n".join(lines))
+    got = r.cases[0].iloc[:, 1:].to_numpy().ravel()
+    assert got.tolist() == [float(f) for f in fields]
+
+    lines[8] = lines[8][:15] + "      -Infinity" + "   Not-a-Number" + lines[8][45:]
+    got = torva.parse_plot("\n".join(lines)).cases[0].iloc[4].tolist()   # node 5
+    assert got[2] == -np.inf and np.isnan(got[3])

@@ -8,6 +8,8 @@ one due, or a file that ends inside a group raises ValueError naming the line.
 """
 
 import re
+import warnings
+from functools import lru_cache
 from pathlib import Path
 
 import numpy as np
@@ -113,28 +115,56 @@ class _Lines:
         self.i += 1
         return values, match
 
-    def take_block(self, count, width, descriptions, what):
+    def take_block(self, count, width, descriptions, tails, what):
         """Reads `count` records of `width` E15.7 fields whose descriptions (from column 105)
-        are the given texts: the node and curve-point groups, read at once."""
+        are the given texts: the node groups, read at once. `tails` is the text of the
+        records after their fields, joined by line breaks."""
         block = self.lines[self.i:self.i + count]
         end = width * 15
-        fast = len(block) == count and all(
-            line[_DESCRIPTION:] == d and line[end:_DESCRIPTION].strip() == ""
-            for line, d in zip(block, descriptions))
-        if fast:
-            try:
-                values = np.array(" ".join(line[:end] for line in block).split(),
-                                  dtype=float)
-                if values.size == count * width:
-                    self.i += count
-                    return values.reshape(count, width)
-            except ValueError:
-                pass
+        if len(block) == count and "\n".join([line[end:] for line in block]) == tails:
+            values = _e15_fields("".join([line[:end] for line in block]))
+            if values is None:
+                with warnings.catch_warnings():
+                    warnings.simplefilter("ignore", DeprecationWarning)  # text it cannot read
+                    values = np.fromstring(" ".join([line[:end] for line in block]), sep=" ")
+            if values.size == count * width:
+                self.i += count
+                return values.reshape(count, width)
         # Something is wrong in the group: read it record by record to say where.
         rows = []
         for j in range(count):
             rows.append(self.take(what(j), [E15] * width, descriptions[j])[0])
         return np.array(rows, dtype=float).reshape(count, width)
+
+
+_POWERS = np.array([10.0 ** k for k in range(23)])   # exact doubles
+
+
+def _e15_fields(text):
+    """The values of consecutive E15.7 fields of the form " 0.dddddddE+xx" (sign in the
+    second column), or None when any field has another form. Each value is the digits as a
+    whole number times or divided by an exact power of ten: one rounding, so the value is the
+    double nearest to the decimal text, as float() reads it."""
+    try:
+        raw = text.encode("ascii")
+    except UnicodeEncodeError:
+        return None
+    if len(raw) % 15:
+        return None
+    a = np.frombuffer(raw, dtype=np.uint8).reshape(-1, 15)
+    digits = a[:, [4, 5, 6, 7, 8, 9, 10, 13, 14]]
+    if not ((a[:, 0] == 32).all() and ((a[:, 1] == 32) | (a[:, 1] == 45)).all() and (a[:, 2] == 48).all()
+            and (a[:, 3] == 46).all() and (a[:, 11] == 69).all()
+            and ((a[:, 12] == 43) | (a[:, 12] == 45)).all() and ((digits >= 48) & (digits <= 57)).all()):
+        return None
+    d = digits.astype(np.int64) - 48
+    mantissa = (d[:, :7] @ (10 ** np.arange(6, -1, -1, dtype=np.int64))).astype(float)
+    shift = np.where(a[:, 12] == 45, -(d[:, 7] * 10 + d[:, 8]), d[:, 7] * 10 + d[:, 8]) - 7
+    if (np.abs(shift) > 22).any():
+        return None
+    power = _POWERS[np.abs(shift)]
+    values = np.where(shift < 0, mantissa / power, mantissa * power)
+    return np.where(a[:, 1] == 45, -values, values)
 
 
 def _match(description, texts):
@@ -225,6 +255,15 @@ _LINE17_BUCKLING = ("Line 17: Num. Buckling points, Buckling capacity (lbs), a s
 _LINE18 = ("Line 18: axial thrust (lbs), Ytop (in), Max Moment(in-lb), Max Shear(lbs)",
            "Line 18: axial thrust (kN), Ytop (m), Max Moment(kN-m), Max Shear(kN)")
 _LINE18_NONE = "Line 18: Number of buckling points computed, Vtop, Mtop"
+
+
+@lru_cache(maxsize=8)
+def _node_descriptions(nodes, si):
+    """The descriptions of a load case's node records, and the records' text after their six
+    fields, joined by line breaks."""
+    descriptions = [f"Line 10({i:3d}{_LINE10[si]}" for i in range(1, nodes + 1)]
+    blanks = " " * (_DESCRIPTION - 6 * 15)
+    return descriptions, "\n".join(blanks + d for d in descriptions)
 
 
 def read_plot(path):
@@ -378,12 +417,11 @@ class _Parser:
             r.fail(f"Line 9 gives unit code {unit_code}, Line 1 gave {u.code}", r.i - 1)
         if count < 0 or nodes < 1:
             r.fail(f"Line 9 announces {count} load cases of {nodes} nodes", r.i - 1)
-        tail = _LINE10[self.us]
-        descriptions = [f"Line 10({i:3d}{tail}" for i in range(1, nodes + 1)]
+        descriptions, tails = _node_descriptions(nodes, self.us)
         cases, sweep = [], []
         for j in range(1, count + 1):
             values = r.take_block(
-                nodes, 6, descriptions,
+                nodes, 6, descriptions, tails,
                 lambda i, j=j: f"the Line 10 record of node {i + 1} of load case {j}")
             cases.append(values)
             (points,), m = r.take(f"the Line 11 record of load case {j}", [I5], _LINE11)
