@@ -107,3 +107,19 @@ def test_command_line_batch_writes_the_csv(lib, study, tmp_path):
     rows = pd.read_csv(out)
     assert len(rows) == 12 and (rows["error"] == 0).all()
     assert sorted(rows["input"].unique()) == sorted(list(study)[:3])
+
+
+def test_a_file_that_kills_its_worker_does_not_stop_the_batch(tmp_path, study):
+    # A library whose LGO dies by a signal stands in for an engine fault.
+    source = tmp_path / "crash.c"
+    source.write_text("#include <signal.h>\nint LGO(int v) { (void)v; raise(SIGSEGV); "
+                      "return 0; }\n")
+    so = tmp_path / "libcrash.so"
+    if subprocess.run(["cc", "-shared", "-fPIC", "-o", str(so), str(source)]).returncode:
+        pytest.skip("no C compiler")
+    import dask
+    with dask.config.set({"distributed.scheduler.allowed-failures": 0}):
+        rows = run_many(dict(list(study.items())[:2]), lib=str(so), workers=1)
+    assert len(rows) == 2 and (rows["error"] == -1).all()
+    assert (rows["error_kind"] == "task failed").all()
+    assert rows["error_text"].str.contains("KilledWorker").all()

@@ -141,8 +141,16 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None):
         futures = client.map(run_one, names, [text for _, text in named],
                              [lib] * len(named), pure=False,
                              key=[f"torva-{k}" for k in range(len(named))])
+        name_of = {f.key: name for f, name in zip(futures, names)}
         rows = []
-        for done, (_, part) in enumerate(as_completed(futures, with_results=True), start=1):
+        completed = as_completed(futures, with_results=True, raise_errors=False)
+        for done, (future, part) in enumerate(completed, start=1):
+            if future.status == "error":
+                # The task itself failed: its worker died in the engine (dask retries such a
+                # task on other workers before it gives up) or the worker lacks the package.
+                part = [{"input": name_of[future.key], "load_case": 0, "error": -1,
+                         "error_kind": "task failed",
+                         "error_text": _describe(future.exception())}]
             rows += part
             if progress:
                 progress(done, len(futures))
@@ -150,6 +158,10 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None):
     finally:
         for thing in own:
             thing.close()
+
+
+def _describe(exception):
+    return f"{type(exception).__name__}: {exception}"
 
 
 def progress_bar(stream=None, width=40):
