@@ -59,6 +59,10 @@ def engine_only(texts, lib):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--files", type=int, default=500)
+    parser.add_argument("--rounds", type=int, default=5,
+                        help="the files are measured in this many rounds, each round timing "
+                        "the engine, the loop and the cluster on its share, so that the "
+                        "ratios compare like with like on a shared machine")
     parser.add_argument("--workers", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--increments", type=int, default=100,
                         help="pile increments of every file (the example has 100)")
@@ -66,15 +70,7 @@ def main():
     args = parser.parse_args()
     lib = torva.find_library(args.lib)
     os.environ["TORVA_LIB"] = str(lib)
-    texts = variants(args.files, args.increments)
-
-    engine_s = engine_only(texts, lib)
-
-    start = time.perf_counter()
-    loop = run_local(texts, lib=str(lib))
-    loop_s = time.perf_counter() - start
-    cases = int((loop["load_case"] > 0).sum())
-    assert (loop["error"] == 0).all() and cases == 4 * args.files
+    texts = list(variants(args.files, args.increments).items())
 
     from dask.distributed import Client, LocalCluster
     t0 = time.perf_counter()
@@ -83,22 +79,42 @@ def main():
     client = Client(cluster)
     client.run(torva.find_library)      # workers up and the package imported
     startup_s = time.perf_counter() - t0
-    start = time.perf_counter()
-    rows = run_many(texts, client=client, lib=str(lib))
-    cluster_s = time.perf_counter() - start
+
+    engine_ms, loop_ms, cluster_ms, ratios, cases = [], [], [], [], 0
+    size = -(-len(texts) // args.rounds)
+    for r in range(args.rounds):
+        share = dict(texts[r * size:(r + 1) * size])
+        if not share:
+            break
+        engine_ms.append(engine_only(share, lib) * 1e3)
+        start = time.perf_counter()
+        loop = run_local(share, lib=str(lib))
+        loop_s = time.perf_counter() - start
+        start = time.perf_counter()
+        rows = run_many(share, client=client, lib=str(lib))
+        cluster_s = time.perf_counter() - start
+        assert (loop["error"] == 0).all() and rows.equals(loop), "rows differ"
+        cases += int((loop["load_case"] > 0).sum())
+        loop_ms.append(loop_s / len(share) * 1e3)
+        cluster_ms.append(cluster_s / len(share) * 1e3)
+        ratios.append(loop_s / cluster_s)
     client.close()
     cluster.close()
-    assert rows.equals(loop), "the cluster's rows differ from the loop's"
+    assert cases == 4 * args.files
 
-    per_file_loop = loop_s / args.files
-    print(f"files: {args.files} of {args.increments} increments, load cases: {cases}, "
-          f"workers: {args.workers}, library: {lib}")
-    print(f"engine alone (LGO on prepared folders): {engine_s * 1e3:.2f} ms a file")
-    print(f"single-process loop (torva.batch.run_local): {per_file_loop * 1e3:.2f} ms a file, "
-          f"{cases / loop_s:.0f} cases/s")
-    print(f"package overhead beyond the engine: {(per_file_loop - engine_s) * 1e3:.2f} ms a file")
-    print(f"local cluster (torva.batch.run_many): {cases / cluster_s:.0f} cases/s, "
-          f"{loop_s / cluster_s:.2f}x the loop (cluster start-up {startup_s:.1f} s, not counted)")
+    per_case = cases / args.files
+    med = statistics.median
+    print(f"files: {args.files} of {args.increments} increments ({cases} load cases) in "
+          f"{len(ratios)} rounds; workers: {args.workers}; library: {lib}")
+    print(f"engine alone (LGO on prepared folders): {med(engine_ms):.2f} ms a file")
+    print(f"single-process loop (torva.batch.run_local): {med(loop_ms):.2f} ms a file, "
+          f"{per_case * 1e3 / med(loop_ms):.0f} cases/s")
+    print("package overhead beyond the engine: "
+          f"{med([l - e for l, e in zip(loop_ms, engine_ms)]):.2f} ms a file")
+    print(f"local cluster (torva.batch.run_many): {med(cluster_ms):.2f} ms a file, "
+          f"{per_case * 1e3 / med(cluster_ms):.0f} cases/s, {med(ratios):.2f}x the loop "
+          f"(rounds: {', '.join(f'{x:.2f}' for x in ratios)}; cluster start-up "
+          f"{startup_s:.1f} s, not counted)")
 
 
 if __name__ == "__main__":
