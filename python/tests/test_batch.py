@@ -5,6 +5,7 @@ import shutil
 import socket
 import subprocess
 import time
+from pathlib import Path
 
 import pandas as pd
 import pytest
@@ -39,10 +40,15 @@ def test_local_cluster_gives_the_rows_of_running_one_by_one(lib, study, one_by_o
 def test_a_bad_file_is_reported_and_the_others_go_on(lib, study, one_by_one):
     inputs = dict(list(study.items())[:5])
     inputs["broken"] = "TORVAP7\nXX\n"
+    inputs["missing"] = Path("/nonexistent/pile.tp7")
     rows = run_many(inputs, workers=2)
-    bad = rows[rows["input"] == "broken"]
-    assert bad["error"].tolist() == [99] and bad["error_kind"].tolist() == ["input error"]
-    good = rows[rows["input"] != "broken"].dropna(axis=1, how="all").reset_index(drop=True)
+    failed = rows[rows["input"].isin(["broken", "missing"])]
+    assert failed["input"].tolist() == ["broken", "missing"]    # in the order of the inputs
+    assert failed["error"].tolist() == [99, -1]
+    assert failed["error_kind"].tolist() == ["input error", "input not readable"]
+    assert "No such file" in failed["error_text"].iloc[1]
+    good = rows[~rows["input"].isin(["broken", "missing"])].dropna(axis=1, how="all")
+    good = good.reset_index(drop=True)
     expected = one_by_one[one_by_one["input"].isin(inputs)].reset_index(drop=True)
     assert_frame_equal(good, expected[good.columns])
 

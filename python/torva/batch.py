@@ -22,15 +22,20 @@ ERROR_COLUMNS = ["error", "error_kind", "error_text"]
 
 
 def _named_inputs(inputs):
-    """(name, text) pairs of paths, texts or a mapping name -> path or text."""
+    """(name, text, problem) of paths, texts or a mapping name -> path or text; problem is the
+    reason a file could not be read (its text is then None)."""
     items = inputs.items() if isinstance(inputs, dict) else enumerate(inputs, start=1)
     named, seen = [], set()
     for key, value in items:
+        problem = None
         if isinstance(value, Path) or (isinstance(value, str) and "\n" not in value
                                        and not value.lstrip().startswith("TORVAP7")):
             path = Path(value)
             name = str(key) if isinstance(inputs, dict) else path.stem
-            text = path.read_text(encoding="latin-1")
+            try:
+                text = path.read_text(encoding="utf-8", errors="surrogateescape")
+            except OSError as e:
+                text, problem = None, f"{path}: {e.strerror or e}"
         else:
             name = str(key) if isinstance(inputs, dict) else f"input-{key}"
             text = value
@@ -40,8 +45,13 @@ def _named_inputs(inputs):
                 n += 1
             name = f"{base}-{n}"
         seen.add(name)
-        named.append((name, text))
+        named.append((name, text, problem))
     return named
+
+
+def _failure(name, kind, text):
+    """The row of an input that failed outside the engine (error -1)."""
+    return [{"input": name, "load_case": 0, "error": -1, "error_kind": kind, "error_text": text}]
 
 
 _scratch = None
@@ -77,8 +87,7 @@ def _run_in(folder, name, text, lib):
         return [{"input": name, "load_case": 0, "error": e.number if e.number is not None
                  else -1, "error_kind": e.kind, "error_text": e.text}]
     except ValueError as e:     # a plot-output file that cannot be read
-        return [{"input": name, "load_case": 0, "error": -1, "error_kind": "plot file",
-                 "error_text": str(e)}]
+        return _failure(name, "plot file", str(e))
     rows = []
     for record in result.summary_records():
         rows.append({"input": name, "units": result.units.name, "warning_code": result.code,
@@ -89,9 +98,9 @@ def _run_in(folder, name, text, lib):
     return rows
 
 
-def _frame(rows):
+def _frame(rows, order):
     """One frame of the rows of every input, whatever units each used: input and load case
-    first, the error columns last, sorted by input and load case."""
+    first, the error columns last, in the order of the inputs and load cases."""
     frame = pd.DataFrame.from_records(rows)
     for column in ["units", "warning_code"] + ERROR_COLUMNS:
         if column not in frame:
@@ -101,18 +110,22 @@ def _frame(rows):
     lead = ["input", "load_case", "units", "warning_code"]
     values = [c for c in frame.columns if c not in lead + ERROR_COLUMNS]
     frame = frame[lead + values + ERROR_COLUMNS]
-    return frame.sort_values(["input", "load_case"], kind="stable").reset_index(drop=True)
+    position = frame["input"].map({name: k for k, name in enumerate(order)})
+    frame = frame.assign(_position=position).sort_values(["_position", "load_case"],
+                                                         kind="stable")
+    return frame.drop(columns="_position").reset_index(drop=True)
 
 
 def run_local(inputs, lib=None, progress=None):
     """The same rows as run_many, one input after the other in this process."""
     named = _named_inputs(inputs)
     rows = []
-    for k, (name, text) in enumerate(named, start=1):
-        rows += run_one(name, text, lib)
+    for k, (name, text, problem) in enumerate(named, start=1):
+        rows += _failure(name, "input not readable", problem) if problem else \
+            run_one(name, text, lib)
         if progress:
             progress(k, len(named))
-    return _frame(rows)
+    return _frame(rows, [name for name, _, _ in named])
 
 
 def run_many(inputs, client=None, lib=None, progress=None, workers=None):
@@ -137,24 +150,27 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None):
         client = Client(client)
         own = [client]
     try:
-        names = [name for name, _ in named]
-        futures = client.map(run_one, names, [text for _, text in named],
-                             [lib] * len(named), pure=False,
-                             key=[f"torva-{k}" for k in range(len(named))])
-        name_of = {f.key: name for f, name in zip(futures, names)}
         rows = []
+        readable = [(name, text) for name, text, problem in named if not problem]
+        for name, _, problem in named:
+            if problem:
+                rows += _failure(name, "input not readable", problem)
+        names = [name for name, _ in readable]
+        futures = client.map(run_one, names, [text for _, text in readable],
+                             [lib] * len(readable), pure=False,
+                             key=[f"torva-{k}" for k in range(len(readable))])
+        name_of = {f.key: name for f, name in zip(futures, names)}
         completed = as_completed(futures, with_results=True, raise_errors=False)
         for done, (future, part) in enumerate(completed, start=1):
             if future.status == "error":
                 # The task itself failed: its worker died in the engine (dask retries such a
                 # task on other workers before it gives up) or the worker lacks the package.
-                part = [{"input": name_of[future.key], "load_case": 0, "error": -1,
-                         "error_kind": "task failed",
-                         "error_text": _describe(future.exception())}]
+                part = _failure(name_of[future.key], "task failed",
+                                _describe(future.exception()))
             rows += part
             if progress:
                 progress(done, len(futures))
-        return _frame(rows)
+        return _frame(rows, [name for name, _, _ in named])
     finally:
         for thing in own:
             thing.close()

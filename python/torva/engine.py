@@ -105,15 +105,15 @@ def write_control_files(folder, input_path, stem):
     for key in ("input", "report", "plot", "messages"):
         if "\n" in str(files[key]):
             raise ValueError(f"the file name {files[key]!r} holds a line break")
-    (folder / "NAMES.DAT").write_text(
-        "".join(f"{files[k]}\n" for k in ("input", "report", "plot", "messages")))
-    prefix = f"{folder}/{stem}"
-    (folder / "M_vs_EI_report_names.txt").write_text(
-        "".join(prefix + suffix for suffix in _MC_SUFFIXES))
+    (folder / "NAMES.DAT").write_bytes(
+        b"".join(os.fsencode(files[k]) + b"\n" for k in ("input", "report", "plot", "messages")))
+    prefix = os.fsencode(f"{folder}/{stem}")
+    (folder / "M_vs_EI_report_names.txt").write_bytes(
+        b"".join(prefix + suffix for suffix in _MC_SUFFIXES))
     return files
 
 
-_MC_SUFFIXES = tuple(f"-mc-s{s:02d}-t{t:03d}.txt\n" for s in range(1, _MAX_SECTIONS + 1)
+_MC_SUFFIXES = tuple(f"-mc-s{s:02d}-t{t:03d}.txt\n".encode() for s in range(1, _MAX_SECTIONS + 1)
                      for t in range(1, _MAX_THRUSTS + 1))
 
 
@@ -166,7 +166,7 @@ def run(input, workdir=None, lib=None, isolate=False, name=None):
     if _is_text(input):
         stem = name or "input"
         input_path = folder / f"{stem}.tp7"
-        input_path.write_text(input)
+        input_path.write_text(input, encoding="utf-8", errors="surrogateescape")
     else:
         input_path = Path(input)
         if not input_path.is_file():
