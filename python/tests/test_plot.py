@@ -46,10 +46,12 @@ def test_py_curve_graph_has_one_line_per_printed_curve(soft_clay):
 
 def test_command_line_run_writes_svg_graphs_and_plot_redraws(lib, tmp_path):
     env = child_env(lib)
+    # An output folder relative to the current folder.
     done = subprocess.run([PYTHON, "-m", "torva", "run", str(EXAMPLES / "soft_clay_pile.tp7"),
-                           "--out", str(tmp_path), "--plot", "svg"],
-                          capture_output=True, text=True, env=env)
+                           "--out", "out", "--plot", "svg"],
+                          capture_output=True, text=True, env=env, cwd=tmp_path)
     assert done.returncode == 0, done.stderr
+    tmp_path = tmp_path / "out"
     svg = tmp_path / "soft_clay_pile-profiles.svg"
     assert ET.parse(svg).getroot().tag.endswith("svg")
     assert ET.parse(tmp_path / "soft_clay_pile-py-curves.svg").getroot().tag.endswith("svg")

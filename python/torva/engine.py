@@ -97,7 +97,7 @@ def _library(path):
 
 def write_control_files(folder, input_path, stem):
     """Writes NAMES.DAT and M_vs_EI_report_names.txt in `folder`; returns the run's files."""
-    folder = Path(folder)
+    folder = Path(folder).resolve()
     files = {"input": Path(input_path).resolve(),
              "report": folder / f"{stem}-report.txt",
              "plot": folder / f"{stem}-plot.txt",
@@ -113,8 +113,8 @@ def write_control_files(folder, input_path, stem):
     return files
 
 
-_MC_SUFFIXES = tuple(f"-mc-s{s:02d}-t{t:03d}.txt\n".encode() for s in range(1, _MAX_SECTIONS + 1)
-                     for t in range(1, _MAX_THRUSTS + 1))
+_MC_SUFFIXES = tuple(f"-mc-s{s:02d}-t{t:03d}.txt\n".encode()
+                     for s in range(1, _MAX_SECTIONS + 1) for t in range(1, _MAX_THRUSTS + 1))
 
 
 def call_engine(folder, lib=None, isolate=False):
@@ -163,6 +163,7 @@ def run(input, workdir=None, lib=None, isolate=False, name=None):
     """
     folder = Path(workdir) if workdir is not None else Path(tempfile.mkdtemp(prefix="torva-"))
     folder.mkdir(parents=True, exist_ok=True)
+    folder = folder.resolve()   # the engine opens the named files from inside the folder
     if _is_text(input):
         stem = name or "input"
         input_path = folder / f"{stem}.tp7"
