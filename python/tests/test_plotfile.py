@@ -118,7 +118,8 @@ def sections_file():
 
 def test_optional_analyses_records():
     r = torva.parse_plot(optional_analyses_file())
-    assert r.stiffness_requested and r.load_case_count == 2
+    assert r.options == {"analysis_type": 3, "units": 1, "stiffness_matrix": True, "sections": 0,
+                         "load_cases": 2, "py_curves": 0, "pushover_fixity": 2}
     assert list(r.length_sweep.columns) == ["load_case", "pile_length_in", "head_deflection_in",
                                             "max_moment_in_lb", "max_shear_lb"]
     assert r.length_sweep["pile_length_in"].tolist() == [600.0, 720.0]

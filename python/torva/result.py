@@ -139,6 +139,16 @@ class Result:
         return self._frame("buckling")
 
     @property
+    def options(self):
+        """The run's options as the plot-output file states them (Line 1, and the counts of
+        the groups that follow)."""
+        return {"analysis_type": self.analysis_type, "units": self.units.code,
+                "stiffness_matrix": self.stiffness_requested,
+                "sections": self.section_count, "load_cases": self.load_case_count,
+                "py_curves": len(self._tables["py_curve_depths"].rows),
+                "pushover_fixity": self.pushover_fixity}
+
+    @property
     def load_case_count(self):
         return len(self._cases[1])
 
