@@ -161,17 +161,18 @@ def run(input, workdir=None, lib=None, isolate=False, name=None):
     the output files (default: the input file's stem, or "input" for text).
     Raises InputError or AnalysisError when the run ends with an error.
     """
+    text = _is_text(input)
+    if not text and not Path(input).is_file():
+        raise FileNotFoundError(f"the input data file {input} does not exist")
     folder = Path(workdir) if workdir is not None else Path(tempfile.mkdtemp(prefix="torva-"))
     folder.mkdir(parents=True, exist_ok=True)
     folder = folder.resolve()   # the engine opens the named files from inside the folder
-    if _is_text(input):
+    if text:
         stem = name or "input"
         input_path = folder / f"{stem}.tp7"
         input_path.write_text(input, encoding="utf-8", errors="surrogateescape")
     else:
         input_path = Path(input)
-        if not input_path.is_file():
-            raise FileNotFoundError(f"the input data file {input_path} does not exist")
         stem = name or input_path.stem
     files = write_control_files(folder, input_path, stem)
     for key in ("report", "plot", "messages"):
