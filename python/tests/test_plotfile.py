@@ -14,12 +14,15 @@ from conftest import EXAMPLES
 # Record writers in the layouts of the plot-output file: fields from column 1, the description
 # from column 105 unless a record says otherwise.
 def e(v):
-    """E15.7: 0.dddddddE+xx right-aligned in 15 columns."""
+    """E15.7: 0.dddddddE+xx right-aligned in 15 columns; an exponent of three digits takes the
+    place of the letter."""
     if v == 0:
         return "  0.0000000E+00"
     s = f"{abs(v):.6e}"
     digits, exponent = s[0] + s[2:8], int(s[9:]) + 1
-    return f"{'-' if v < 0 else ''}0.{digits}E{'+' if exponent >= 0 else '-'}{abs(exponent):02d}".rjust(15)
+    sign = "+" if exponent >= 0 else "-"
+    power = f"{sign}{abs(exponent)}" if abs(exponent) >= 100 else f"E{sign}{abs(exponent):02d}"
+    return f"{'-' if v < 0 else ''}0.{digits}{power}".rjust(15)
 
 
 def i5(n):
@@ -276,7 +279,7 @@ def test_node_values_read_exactly_as_their_decimal_text():
     # Values of every sign and a wide range of exponents, then the texts of non-finite values.
     rng = np.random.default_rng(7)
     values = rng.uniform(-1, 1, 60) * 10.0 ** rng.integers(-25, 25, 60)
-    values[:3] = (0.0, -1.0e-20, 9.999999e20)
+    values[:5] = (0.0, -1.0e-20, 9.999999e20, -2.5e-120, 3.0e150)
     fields = [e(v) for v in values]
     lines = us_head() + [rec("    0", "Line 6 : number of output p-y curves"),
                          rec(i5(1) + i5(10) + i5(1), "Line 9:  No. loads, No. nodes, iunits: "
@@ -290,7 +293,8 @@ def test_node_values_read_exactly_as_their_decimal_text():
     lines += [NO_PUSHOVER, NO_BUCKLING]
     r = torva.parse_plot("\n".join(lines))
     got = r.cases[0].iloc[:, 1:].to_numpy().ravel()
-    assert got.tolist() == [float(f) for f in fields]
+    as_read = [float(re.sub(r"(\d)([+-]\d{3})$", r"\1E\2", f.strip())) for f in fields]
+    assert got.tolist() == as_read and as_read[3:5] == [-2.5e-120, 3.0e150]
 
     lines[8] = lines[8][:15] + "      -Infinity" + "   Not-a-Number" + lines[8][45:]
     got = torva.parse_plot("\n".join(lines)).cases[0].iloc[4].tolist()   # node 5

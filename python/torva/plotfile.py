@@ -31,10 +31,16 @@ class _Field:
 I5, E15, X10 = _Field("I", 5), _Field("E", 15), _Field("X", 10)
 
 
+_NO_LETTER = re.compile(r"([+-]?\d*\.\d+)([+-]\d{3})")   # an exponent of three digits
+
+
 def _number(text):
     s = text.strip()
     if s == "Not-a-Number":
         return float("nan")
+    m = _NO_LETTER.fullmatch(s)
+    if m:
+        s = f"{m.group(1)}E{m.group(2)}"
     try:
         if s.strip("*") == "":
             raise ValueError
