@@ -32,7 +32,8 @@ def variants(count, increments=100):
 
 
 def engine_only(texts, lib):
-    """Seconds per file of LGO alone, on folders whose control files were written beforehand."""
+    """Seconds per file (wall and CPU) of LGO alone, on folders whose control files were
+    written beforehand."""
     cdll = ctypes.CDLL(str(lib))
     cdll.LGO.argtypes, cdll.LGO.restype = [ctypes.c_int32], ctypes.c_int32
     root = Path(tempfile.mkdtemp(prefix="torva-bench-"))
@@ -44,16 +45,16 @@ def engine_only(texts, lib):
         engine.write_control_files(folder, folder / "input.tp7", "input")
         folders.append(folder)
     saved = os.getcwd()
-    start = time.perf_counter()
+    start, cpu = time.perf_counter(), time.process_time()
     for folder in folders:
         os.chdir(folder)
         code = cdll.LGO(engine.INTERFACE_VERSION)
         if code > 0:
             raise SystemExit(f"{folder}: the engine returned {code}")
-    elapsed = time.perf_counter() - start
+    elapsed, cpu = time.perf_counter() - start, time.process_time() - cpu
     os.chdir(saved)
     shutil.rmtree(root)
-    return elapsed / len(folders)
+    return elapsed / len(folders), cpu / len(folders)
 
 
 def main():
@@ -80,23 +81,33 @@ def main():
     client.run(torva.find_library)      # workers up and the package imported
     startup_s = time.perf_counter() - t0
 
-    engine_ms, loop_ms, cluster_ms, ratios, cases = [], [], [], [], 0
+    wall = {"engine": [], "loop": [], "cluster": []}
+    cpu = {"engine": [], "loop": [], "cluster": []}
+    ratios, cases = [], 0
     size = -(-len(texts) // args.rounds)
     for r in range(args.rounds):
         share = dict(texts[r * size:(r + 1) * size])
         if not share:
             break
-        engine_ms.append(engine_only(share, lib) * 1e3)
-        start = time.perf_counter()
+        n = len(share)
+        engine_wall, engine_cpu = engine_only(share, lib)
+        wall["engine"].append(engine_wall * 1e3)
+        cpu["engine"].append(engine_cpu * 1e3)
+        start, c0 = time.perf_counter(), time.process_time()
         loop = run_local(share, lib=str(lib))
         loop_s = time.perf_counter() - start
+        cpu["loop"].append((time.process_time() - c0) / n * 1e3)
+        workers0, c0 = client.run(time.process_time), time.process_time()
         start = time.perf_counter()
         rows = run_many(share, client=client, lib=str(lib))
         cluster_s = time.perf_counter() - start
+        workers1 = client.run(time.process_time)
+        spent = time.process_time() - c0 + sum(workers1[w] - workers0[w] for w in workers0)
+        cpu["cluster"].append(spent / n * 1e3)
         assert (loop["error"] == 0).all() and rows.equals(loop), "rows differ"
         cases += int((loop["load_case"] > 0).sum())
-        loop_ms.append(loop_s / len(share) * 1e3)
-        cluster_ms.append(cluster_s / len(share) * 1e3)
+        wall["loop"].append(loop_s / n * 1e3)
+        wall["cluster"].append(cluster_s / n * 1e3)
         ratios.append(loop_s / cluster_s)
     client.close()
     cluster.close()
@@ -106,16 +117,20 @@ def main():
     med = statistics.median
     print(f"files: {args.files} of {args.increments} increments ({cases} load cases) in "
           f"{len(ratios)} rounds; workers: {args.workers}; library: {lib}")
-    print(f"engine alone (LGO on prepared folders): {med(engine_ms):.2f} ms a file")
-    print(f"single-process loop (torva.batch.run_local): {med(loop_ms):.2f} ms a file, "
-          f"{per_case * 1e3 / med(loop_ms):.0f} cases/s")
+    print(f"engine alone (LGO on prepared folders): {med(wall['engine']):.2f} ms a file "
+          f"({med(cpu['engine']):.2f} ms CPU)")
+    print(f"single-process loop (torva.batch.run_local): {med(wall['loop']):.2f} ms a file "
+          f"({med(cpu['loop']):.2f} ms CPU), {per_case * 1e3 / med(wall['loop']):.0f} cases/s")
     print("package overhead beyond the engine: "
-          f"{med([l - e for l, e in zip(loop_ms, engine_ms)]):.2f} ms a file")
-    print(f"local cluster (torva.batch.run_many): {med(cluster_ms):.2f} ms a file, "
-          f"{per_case * 1e3 / med(cluster_ms):.0f} cases/s, {med(ratios):.2f}x the loop "
+          f"{med([l - e for l, e in zip(cpu['loop'], cpu['engine'])]):.2f} ms CPU a file")
+    print(f"local cluster (torva.batch.run_many): {med(wall['cluster']):.2f} ms a file, "
+          f"{per_case * 1e3 / med(wall['cluster']):.0f} cases/s, {med(ratios):.2f}x the loop "
           f"(rounds: {', '.join(f'{x:.2f}' for x in ratios)}; cluster start-up "
           f"{startup_s:.1f} s, not counted)")
-
+    # What the cluster would give with its cores to itself: every process's CPU time.
+    capacity = args.workers * med(cpu["loop"]) / med(cpu["cluster"])
+    print(f"CPU of the whole cluster (client, scheduler, workers): {med(cpu['cluster']):.2f} ms "
+          f"a file; on {args.workers} otherwise idle cores: {capacity:.2f}x the loop")
 
 if __name__ == "__main__":
     main()
