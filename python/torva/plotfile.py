@@ -8,7 +8,6 @@ one due, or a file that ends inside a group raises ValueError naming the line.
 """
 
 import re
-import warnings
 from functools import lru_cache
 from pathlib import Path
 
@@ -129,14 +128,11 @@ class _Lines:
         end = width * 15
         if len(block) == count and "\n".join([line[end:] for line in block]) == tails:
             values = _e15_fields("".join([line[:end] for line in block]))
-            if values is None:
-                with warnings.catch_warnings():
-                    warnings.simplefilter("ignore", DeprecationWarning)  # text it cannot read
-                    values = np.fromstring(" ".join([line[:end] for line in block]), sep=" ")
-            if values.size == count * width:
+            if values is not None:
                 self.i += count
                 return values.reshape(count, width)
-        # Something is wrong in the group: read it record by record to say where.
+        # A field of another form (not finite, an exponent of three digits) or something
+        # wrong in the group: read it record by record, which also says where.
         rows = []
         for j in range(count):
             rows.append(self.take(what(j), [E15] * width, descriptions[j])[0])
