@@ -21,8 +21,9 @@ def test_profiles_draw_each_load_case_against_depth_downwards(soft_clay):
     assert len(axes) == 4
     columns = ["deflection_in", "moment_in_lb", "shear_lb", "soil_reaction_lb_per_in"]
     for ax, column in zip(axes, columns):
-        lines = [l for l in ax.get_lines() if l.get_label().startswith("load case")]
+        lines = ax.get_lines()
         assert len(lines) == soft_clay.load_case_count == 4
+        assert [l.get_label() for l in lines] == [f"load case {j}" for j in (1, 2, 3, 4)]
         for line, frame in zip(lines, soft_clay.cases):
             assert np.array_equal(line.get_xdata(), frame[column].to_numpy())
             assert np.array_equal(line.get_ydata(), frame["depth_in"].to_numpy())

@@ -41,7 +41,6 @@ def profiles(result):
             ax.plot(frame[column], frame[depth], label=f"load case {j}")
         ax.set_xlabel(_label(quantity, column))
         ax.set_ylabel(_label("depth", depth))
-        ax.axvline(0.0, color="0.7", linewidth=0.8)
         ax.invert_yaxis()
         ax.grid(True, linewidth=0.3)
     axes[0].legend(loc="lower right", fontsize="small")
