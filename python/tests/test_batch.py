@@ -84,8 +84,10 @@ def test_scheduler_and_workers_as_separate_processes(lib, study, one_by_one, tmp
         from dask.distributed import Client
         with Client(address, timeout=60) as client:
             client.wait_for_workers(2, timeout=120)
-            rows = run_many(study, client=client)
+            ran_on = client.run(lambda: __import__("os").getpid())
+        rows = run_many(study, client=address)     # joins the cluster by its address
         assert_frame_equal(rows, one_by_one)
+        assert len(set(ran_on.values())) == 2
     finally:
         for p in reversed(processes):
             p.terminate()
