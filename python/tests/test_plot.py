@@ -84,3 +84,16 @@ def test_graphs_of_the_optional_analyses():
     k22 = figures["stiffness"].axes[0]
     assert k22.get_ylabel() == "K22 (lb/in)" and list(k22.get_lines()[0].get_xdata()) == [0.01, 0.02]
     assert figures["buckling"].axes[0].get_xlabel() == "axial thrust (lb)"
+
+
+def test_moment_curvature_graph_keeps_each_unit_on_its_own_axes():
+    from test_plotfile import sections_file
+    fig = torva.plot.moment_curvature(torva.parse_plot(sections_file()))
+    kip_moment, kip_ei, lb_moment, lb_ei = fig.axes
+    assert kip_moment.get_ylabel() == "moment (in-kip)" and lb_ei.get_ylabel() == "EI (lb-in2)"
+    assert [l.get_label() for l in kip_moment.get_lines()] == ["section 1, thrust 1",
+                                                              "section 1, thrust 2"]
+    assert [l.get_label() for l in lb_moment.get_lines()] == ["section 2, thrust 1",
+                                                             "section 2, thrust 2"]
+    assert list(lb_moment.get_lines()[0].get_ydata()) == [2000.0, 4000.0, 6000.0]
+    assert kip_moment.get_xlabel() == "curvature (rad/in)"

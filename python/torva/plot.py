@@ -77,19 +77,27 @@ def py_curves(result):
 
 
 def moment_curvature(result):
-    """Moment and bending stiffness against curvature, one line per section and thrust."""
+    """Moment and bending stiffness against curvature, one line per section and thrust. The
+    tables kept in other units (elastic-plastic sections of US customary runs, in pounds) get
+    a row of graphs of their own."""
     _need(result.moment_curvature, "moment-curvature table")
     frame = result.moment_curvature
     curvature = frame.columns[6]
-    fig, axes = _figure(2, 5.5, 4.5)
-    for column_index, ax in zip((4, 5), axes):
-        column = frame.columns[column_index]
-        for (s, t), rows in frame.groupby(["section", "thrust_index"]):
-            ax.plot(rows[curvature], rows[column], label=f"section {s}, thrust {t}")
-        ax.set_xlabel(_label("curvature", curvature))
-        ax.set_ylabel(_label("moment" if column_index == 4 else "EI", column))
-        ax.grid(True, linewidth=0.3)
-    axes[0].legend(fontsize="small")
+    families = [(m, ei) for m, ei in ((frame.columns[4], frame.columns[5]),
+                                      ("moment_in_lb", "EI_lb_in2"))
+                if m in frame and frame[m].notna().any()]
+    from matplotlib.figure import Figure
+    fig = Figure(figsize=(11.0, 4.5 * len(families)), layout="constrained")
+    grid = fig.subplots(len(families), 2, squeeze=False)
+    for (moment, ei), axes in zip(families, grid):
+        rows_with_data = frame[frame[moment].notna()]
+        for column, ax, quantity in ((moment, axes[0], "moment"), (ei, axes[1], "EI")):
+            for (s, t), rows in rows_with_data.groupby(["section", "thrust_index"]):
+                ax.plot(rows[curvature], rows[column], label=f"section {s}, thrust {t}")
+            ax.set_xlabel(_label("curvature", curvature))
+            ax.set_ylabel(_label(quantity, column))
+            ax.grid(True, linewidth=0.3)
+        axes[0].legend(fontsize="small")
     fig.suptitle("Moment-curvature")
     return fig
 
