@@ -67,6 +67,8 @@ def main():
     parser.add_argument("--workers", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--increments", type=int, default=100,
                         help="pile increments of every file (the example has 100)")
+    parser.add_argument("--group", type=int, default=10,
+                        help="files a task runs in the second cluster measurement")
     parser.add_argument("--lib", default=str(ROOT / "build" / "release" / "libtorva.so"))
     args = parser.parse_args()
     lib = torva.find_library(args.lib)
@@ -81,9 +83,9 @@ def main():
     client.run(torva.find_library)      # workers up and the package imported
     startup_s = time.perf_counter() - t0
 
-    wall = {"engine": [], "loop": [], "cluster": []}
+    wall = {"engine": [], "loop": [], "cluster": [], "grouped": []}
     cpu = {"engine": [], "loop": [], "cluster": []}
-    ratios, cases = [], 0
+    ratios, grouped_ratios, cases = [], [], 0
     size = -(-len(texts) // args.rounds)
     for r in range(args.rounds):
         share = dict(texts[r * size:(r + 1) * size])
@@ -104,7 +106,13 @@ def main():
         workers1 = client.run(time.process_time)
         spent = time.process_time() - c0 + sum(workers1[w] - workers0[w] for w in workers0)
         cpu["cluster"].append(spent / n * 1e3)
+        start = time.perf_counter()
+        grouped = run_many(share, client=client, lib=str(lib), files_per_task=args.group)
+        grouped_s = time.perf_counter() - start
         assert (loop["error"] == 0).all() and rows.equals(loop), "rows differ"
+        assert grouped.equals(loop), "rows of the grouped tasks differ"
+        wall["grouped"].append(grouped_s / n * 1e3)
+        grouped_ratios.append(loop_s / grouped_s)
         cases += int((loop["load_case"] > 0).sum())
         wall["loop"].append(loop_s / n * 1e3)
         wall["cluster"].append(cluster_s / n * 1e3)
@@ -127,6 +135,9 @@ def main():
           f"{per_case * 1e3 / med(wall['cluster']):.0f} cases/s, {med(ratios):.2f}x the loop "
           f"(rounds: {', '.join(f'{x:.2f}' for x in ratios)}; cluster start-up "
           f"{startup_s:.1f} s, not counted)")
+    print(f"local cluster, {args.group} files a task: {med(wall['grouped']):.2f} ms a file, "
+          f"{per_case * 1e3 / med(wall['grouped']):.0f} cases/s, {med(grouped_ratios):.2f}x the "
+          f"loop (rounds: {', '.join(f'{x:.2f}' for x in grouped_ratios)})")
     # What the cluster would give with its cores to itself: every process's CPU time.
     capacity = args.workers * med(cpu["loop"]) / med(cpu["cluster"])
     print(f"CPU of the whole cluster (client, scheduler, workers): {med(cpu['cluster']):.2f} ms "

@@ -35,6 +35,10 @@ def test_local_cluster_gives_the_rows_of_running_one_by_one(lib, study, one_by_o
     assert under_shear["head_deflection_in"].nunique() == 80
     batch = run_many(study, workers=2)
     assert_frame_equal(batch, one_by_one)
+    seen = []
+    grouped = run_many(study, workers=2, files_per_task=7, progress=lambda d, n: seen.append(d))
+    assert_frame_equal(grouped, one_by_one)
+    assert sorted(seen)[-1] == 40 and len(seen) == 6      # six tasks, the last of five files
 
 
 def test_a_bad_file_is_reported_and_the_others_go_on(lib, study, one_by_one):

@@ -52,7 +52,7 @@ def _batch(args):
         rows = run_local(args.inputs, lib=args.lib, progress=bar)
     else:
         rows = run_many(args.inputs, client=args.scheduler, lib=args.lib, progress=bar,
-                        workers=args.workers)
+                        workers=args.workers, files_per_task=args.files_per_task)
     rows.to_csv(args.out, index=False)
     failed = rows.loc[rows["error"] != 0, "input"].nunique()
     print(f"{len(rows)} rows of {rows['input'].nunique()} input files written to {args.out}"
@@ -92,6 +92,9 @@ def main(argv=None):
                    "(default: a local cluster)")
     p.add_argument("--workers", type=int, help="workers of the local cluster (default: one "
                    "per core)")
+    p.add_argument("--files-per-task", type=int, default=1,
+                   help="files each task runs in turn (default 1; more saves the cluster's "
+                   "cost per task on small files)")
     p.add_argument("--serial", action="store_true",
                    help="run the files one after the other in this process")
     p.add_argument("--quiet", action="store_true", help="no progress bar")

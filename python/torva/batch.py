@@ -128,17 +128,29 @@ def run_local(inputs, lib=None, progress=None):
     return _frame(rows, [name for name, _, _ in named])
 
 
-def run_many(inputs, client=None, lib=None, progress=None, workers=None):
+def run_group(items, lib=None):
+    """Runs (name, text) pairs one after the other; their rows, as run_one gives them."""
+    rows = []
+    for name, text in items:
+        rows += run_one(name, text, lib)
+    return rows
+
+
+def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_per_task=1):
     """Runs every input on a dask cluster and returns one row per input and load case, plus
     one row with the error number (`error`, 0 for none) for each input that failed.
 
     `inputs`: paths, input texts, or a mapping name -> path or text. `client`: a
     dask.distributed Client, a scheduler address ("tcp://host:8786"), or None for a
     LocalCluster of `workers` one-thread worker processes (default: one per core).
-    `progress(done, total)` is called as the tasks finish.
+    `progress(done, total)` is called as the files finish. Each file is one task; with
+    `files_per_task` above 1 a task runs that many files in turn, which saves the cluster's
+    cost per task on small files (a worker dying in the engine then fails the whole group).
     """
     from dask.distributed import Client, LocalCluster, as_completed
 
+    if files_per_task < 1:
+        raise ValueError(f"files_per_task must be 1 or more, not {files_per_task}")
     named = _named_inputs(inputs)
     own = []
     if client is None:
@@ -155,21 +167,24 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None):
         for name, _, problem in named:
             if problem:
                 rows += _failure(name, "input not readable", problem)
-        names = [name for name, _ in readable]
-        futures = client.map(run_one, names, [text for _, text in readable],
-                             [lib] * len(readable), pure=False,
-                             key=[f"torva-{k}" for k in range(len(readable))])
-        name_of = {f.key: name for f, name in zip(futures, names)}
+        groups = [readable[k:k + files_per_task]
+                  for k in range(0, len(readable), files_per_task)]
+        futures = client.map(run_group, groups, [lib] * len(groups), pure=False,
+                             key=[f"torva-{k}" for k in range(len(groups))])
+        group_of = {f.key: group for f, group in zip(futures, groups)}
         completed = as_completed(futures, with_results=True, raise_errors=False)
-        for done, (future, part) in enumerate(completed, start=1):
+        done = 0
+        for future, part in completed:
+            group = group_of[future.key]
             if future.status == "error":
                 # The task itself failed: its worker died in the engine (dask retries such a
                 # task on other workers before it gives up) or the worker lacks the package.
-                part = _failure(name_of[future.key], "task failed",
-                                _describe(future.exception()))
+                reason = _describe(future.exception())
+                part = [row for name, _ in group for row in _failure(name, "task failed", reason)]
             rows += part
+            done += len(group)
             if progress:
-                progress(done, len(futures))
+                progress(done, len(readable))
         return _frame(rows, [name for name, _, _ in named])
     finally:
         for thing in own:
