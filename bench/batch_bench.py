@@ -57,6 +57,29 @@ def engine_only(texts, lib):
     return elapsed / len(folders), cpu / len(folders)
 
 
+def _busy(_):
+    total = 0
+    for i in range(3_000_000):
+        total += i
+    return total
+
+
+def parallel_room(workers):
+    """How much faster `workers` processes finish `workers` equal pieces of pure computation
+    than one process does, on this machine as loaded now: the ceiling of any cluster's gain."""
+    import multiprocessing
+    start = time.perf_counter()
+    for k in range(workers):
+        _busy(k)
+    one = time.perf_counter() - start
+    with multiprocessing.get_context("spawn").Pool(workers) as pool:
+        pool.map(_busy, range(workers))     # started
+        start = time.perf_counter()
+        pool.map(_busy, range(workers))
+        many = time.perf_counter() - start
+    return one / many
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--files", type=int, default=500)
@@ -75,6 +98,7 @@ def main():
     os.environ["TORVA_LIB"] = str(lib)
     texts = list(variants(args.files, args.increments).items())
 
+    room = [parallel_room(args.workers)]
     from dask.distributed import Client, LocalCluster
     t0 = time.perf_counter()
     cluster = LocalCluster(n_workers=args.workers, threads_per_worker=1, processes=True,
@@ -119,6 +143,7 @@ def main():
         ratios.append(loop_s / cluster_s)
     client.close()
     cluster.close()
+    room.append(parallel_room(args.workers))
     assert cases == 4 * args.files
 
     per_case = cases / args.files
@@ -138,6 +163,8 @@ def main():
     print(f"local cluster, {args.group} files a task: {med(wall['grouped']):.2f} ms a file, "
           f"{per_case * 1e3 / med(wall['grouped']):.0f} cases/s, {med(grouped_ratios):.2f}x the "
           f"loop (rounds: {', '.join(f'{x:.2f}' for x in grouped_ratios)})")
+    print(f"room for parallel work on this machine: {args.workers} processes finish "
+          f"{room[0]:.2f}x (before) and {room[1]:.2f}x (after) as fast as one")
     # What the cluster would give with its cores to itself: every process's CPU time.
     capacity = args.workers * med(cpu["loop"]) / med(cpu["cluster"])
     print(f"CPU of the whole cluster (client, scheduler, workers): {med(cpu['cluster']):.2f} ms "
