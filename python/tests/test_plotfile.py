@@ -135,6 +135,7 @@ def test_optional_analyses_records():
     assert r.pushover["head_shear_lb"].tolist() == [500.0, 1000.0, 1500.0]
     assert r.buckling_capacity == 3.5e6 and r.buckling_line == (-2.0, 7.0e6)
     assert r.buckling["axial_thrust_lb"].tolist() == [1.0e5, 2.0e5]
+    assert "<table" in r._repr_html_() and "max_moment_depth_in" in r._repr_html_()
     # The summary takes the depth of the largest moment from the node records.
     assert r.summary["max_moment_depth_in"].tolist() == [24.0, 24.0]
     assert r.summary["head_shear_lb"].tolist() == [1000.0, 2000.0]

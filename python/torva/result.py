@@ -152,6 +152,12 @@ class Result:
     def load_case_count(self):
         return len(self._cases[1])
 
+    def _repr_html_(self):
+        # A notebook shows the run and its summary table.
+        from html import escape
+        table = self.summary.to_html(index=False) if len(self.summary) else ""
+        return f"<p>{escape(repr(self))}</p>{table}"
+
     def __repr__(self):
         where = f" from {self.plot}" if self.plot else ""
         return (f"<torva.Result{where}: {self.units.name} units, {self.section_count} sections, "
