@@ -122,8 +122,8 @@ class _Lines:
 
     def take_block(self, count, width, descriptions, tails, what):
         """Reads `count` records of `width` E15.7 fields whose descriptions (from column 105)
-        are the given texts: the node groups, read at once. `tails` is the text of the
-        records after their fields, joined by line breaks."""
+        are the given texts: the node and curve-point groups, read at once. `tails` is the
+        text of the records after their fields, joined by line breaks."""
         block = self.lines[self.i:self.i + count]
         end = width * 15
         if len(block) == count and "\n".join([line[end:] for line in block]) == tails:
@@ -403,12 +403,21 @@ class _Parser:
             if n < 0:
                 r.fail(f"p-y curve {c} announces {n} points", r.i - 1)
             depths.append((c, depth, n, m.group("words")))
-            for p in range(1, n + 1):
-                (y, pv), m8 = r.take(f"Line 8 record {p} of p-y curve {c}", [E15, E15], _LINE8)
-                if int(m8.group("point")) != p:
-                    r.fail(f"point {p} of p-y curve {c} is due but the record names point "
-                           f"{m8.group('point')}", r.i - 1)
-                points.append((c, p, y, pv))
+            if n == 0:
+                continue
+            (y, pv), m8 = r.take(f"Line 8 record 1 of p-y curve {c}", [E15, E15], _LINE8)
+            if int(m8.group("point")) != 1:
+                r.fail(f"point 1 of p-y curve {c} is due but the record names point "
+                       f"{m8.group('point')}", r.i - 1)
+            points.append((c, 1, y, pv))
+            # The other points carry the first one's words, their numbers in the same width.
+            words = m8.group("words")
+            width = 2 if m8.group(0).startswith("Line 8( ") else 0
+            descriptions = [f"Line 8({p:{width}d}): y, p, for {words}" for p in range(2, n + 1)]
+            blanks = " " * (_DESCRIPTION - 2 * 15)
+            rest = r.take_block(n - 1, 2, descriptions, "\n".join(blanks + d for d in descriptions),
+                                lambda j, c=c: f"Line 8 record {j + 2} of p-y curve {c}")
+            points += [(c, p, float(y), float(pv)) for p, (y, pv) in enumerate(rest, start=2)]
         return depths, points
 
     # Lines 9 to 12: the nodes of every load case and the pile-length sweeps.
