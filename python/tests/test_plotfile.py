@@ -174,6 +174,9 @@ def test_records_of_a_buckling_analysis_without_results_and_above_ground_curves(
     lines.append(rec("    0", "Line 11: Num. points on Ytop vs. pile length curve for load case 0"))
     r = torva.parse_plot("\n".join(lines))
     assert r.buckling is not None and len(r.buckling) == 0 and r.buckling_capacity is None
+    garbled = lines[:6] + [lines[6].replace("Line 8( 2)", "Line 8( 3)")] + lines[7:]
+    with pytest.raises(ValueError, match=r"line 7: Line 8 record 2 of p-y curve 2 is due"):
+        torva.parse_plot("\n".join(garbled))
     assert r.py_curve_depths["points"].tolist() == [0, 2]
     assert r.py_curve_depths["criterion"].tolist() == ["above the ground surface",
                                                        "API soft clay with J"]
