@@ -122,3 +122,17 @@ def test_missing_library_and_input_are_clear(tmp_path):
         torva.run("TORVAP7\nEND\n", workdir=tmp_path, lib=tmp_path / "nothere.so")
     with pytest.raises(FileNotFoundError, match="missing.tp7"):
         torva.run(tmp_path / "missing.tp7")
+
+
+def test_control_files_name_the_run_files_and_every_moment_curvature_file(tmp_path):
+    from torva.engine import write_control_files
+    (tmp_path / "pile.tp7").write_text("TORVAP7\nEND\n")
+    files = write_control_files(tmp_path, tmp_path / "pile.tp7", "pile")
+    names = (tmp_path / "NAMES.DAT").read_text().splitlines()
+    assert names == [str(tmp_path / f) for f in ("pile.tp7", "pile-report.txt", "pile-plot.txt",
+                                                 "pile-messages.txt")]
+    assert files["plot"] == tmp_path / "pile-plot.txt"
+    listed = (tmp_path / "M_vs_EI_report_names.txt").read_text().splitlines()
+    assert len(listed) == 20 * 100      # every section and axial thrust
+    assert listed[0] == str(tmp_path / "pile-mc-s01-t001.txt")
+    assert listed[-1] == str(tmp_path / "pile-mc-s20-t100.txt")

@@ -16,6 +16,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+from functools import lru_cache
 from pathlib import Path
 
 from .plotfile import read_plot
@@ -107,10 +108,15 @@ def write_control_files(folder, input_path, stem):
             raise ValueError(f"the file name {files[key]!r} holds a line break")
     (folder / "NAMES.DAT").write_bytes(
         b"".join(os.fsencode(files[k]) + b"\n" for k in ("input", "report", "plot", "messages")))
-    prefix = os.fsencode(f"{folder}/{stem}")
-    (folder / "M_vs_EI_report_names.txt").write_bytes(
-        b"".join(prefix + suffix for suffix in _MC_SUFFIXES))
+    (folder / "M_vs_EI_report_names.txt").write_bytes(_section_report_names(f"{folder}/{stem}"))
     return files
+
+
+@lru_cache(maxsize=4)
+def _section_report_names(prefix):
+    """The moment-curvature file names for every section and thrust the engine can analyse."""
+    prefix = os.fsencode(prefix)
+    return b"".join(prefix + suffix for suffix in _MC_SUFFIXES)
 
 
 _MC_SUFFIXES = tuple(f"-mc-s{s:02d}-t{t:03d}.txt\n".encode()
