@@ -1,0 +1,208 @@
+"""Batches of analyses on a dask.distributed cluster.
+
+Each input file is one task. The engine keeps one model per process, so the workers should be
+processes with one thread each (a worker with more threads still runs one analysis at a time).
+Inputs travel to the workers as text, so the workers need the torva package and the engine
+library (TORVA_LIB, or beside the package) but not the input files.
+"""
+
+import atexit
+import os
+import shutil
+import sys
+import tempfile
+import threading
+from pathlib import Path
+
+import pandas as pd
+
+from .engine import TorvaError, run
+
+ERROR_COLUMNS = ["error", "error_kind", "error_text"]
+
+
+def _named_inputs(inputs):
+    """(name, text, problem) of paths, texts or a mapping name -> path or text; problem is the
+    reason a file could not be read (its text is then None)."""
+    items = inputs.items() if isinstance(inputs, dict) else enumerate(inputs, start=1)
+    named, seen = [], set()
+    for key, value in items:
+        problem = None
+        if isinstance(value, Path) or (isinstance(value, str) and "\n" not in value
+                                       and not value.lstrip().startswith("TORVAP7")):
+            path = Path(value)
+            name = str(key) if isinstance(inputs, dict) else path.stem
+            try:
+                text = path.read_text(encoding="utf-8", errors="surrogateescape")
+            except OSError as e:
+                text, problem = None, f"{path}: {e.strerror or e}"
+        else:
+            name = str(key) if isinstance(inputs, dict) else f"input-{key}"
+            text = value
+        if name in seen:
+            base, n = name, 2
+            while f"{base}-{n}" in seen:
+                n += 1
+            name = f"{base}-{n}"
+        seen.add(name)
+        named.append((name, text, problem))
+    return named
+
+
+def _failure(name, kind, text):
+    """The row of an input that failed outside the engine (error -1)."""
+    return [{"input": name, "load_case": 0, "error": -1, "error_kind": kind, "error_text": text}]
+
+
+_scratch = None
+_scratch_lock = threading.Lock()
+
+
+def _scratch_folder():
+    """This process's working folder for batch runs, emptied before every run and removed
+    when the process ends (one folder a process is much cheaper than one a run)."""
+    global _scratch
+    if _scratch is None or not os.path.isdir(_scratch):
+        _scratch = tempfile.mkdtemp(prefix="torva-batch-")
+        atexit.register(shutil.rmtree, _scratch, True)
+    for entry in os.scandir(_scratch):
+        if entry.is_dir(follow_symlinks=False):
+            shutil.rmtree(entry.path, ignore_errors=True)
+        else:
+            os.unlink(entry.path)
+    return _scratch
+
+
+def run_one(name, text, lib=None):
+    """Runs one input text; returns its summary rows (one per load case) or one row with the
+    error. Its files are removed before the next run of this process."""
+    with _scratch_lock:
+        return _run_in(_scratch_folder(), name, text, lib)
+
+
+def _run_in(folder, name, text, lib):
+    try:
+        result = run(text, workdir=folder, lib=lib, name="input")
+    except TorvaError as e:
+        return [{"input": name, "load_case": 0, "error": e.number if e.number is not None
+                 else -1, "error_kind": e.kind, "error_text": e.text}]
+    except ValueError as e:     # a plot-output file that cannot be read
+        return _failure(name, "plot file", str(e))
+    rows = []
+    for record in result.summary_records():
+        rows.append({"input": name, "units": result.units.name, "warning_code": result.code,
+                     **record, "error": 0})
+    if not rows:
+        rows.append({"input": name, "units": result.units.name, "warning_code": result.code,
+                     "load_case": 0, "error": 0})
+    return rows
+
+
+def _frame(rows, order):
+    """One frame of the rows of every input, whatever units each used: input and load case
+    first, the error columns last, in the order of the inputs and load cases."""
+    frame = pd.DataFrame.from_records(rows)
+    for column in ["units", "warning_code"] + ERROR_COLUMNS:
+        if column not in frame:
+            frame[column] = None
+    frame["error"] = frame["error"].fillna(0).astype(int)
+    frame["warning_code"] = frame["warning_code"].astype("Int64")
+    lead = ["input", "load_case", "units", "warning_code"]
+    values = [c for c in frame.columns if c not in lead + ERROR_COLUMNS]
+    frame = frame[lead + values + ERROR_COLUMNS]
+    position = frame["input"].map({name: k for k, name in enumerate(order)})
+    frame = frame.assign(_position=position).sort_values(["_position", "load_case"],
+                                                         kind="stable")
+    return frame.drop(columns="_position").reset_index(drop=True)
+
+
+def run_local(inputs, lib=None, progress=None):
+    """The same rows as run_many, one input after the other in this process."""
+    named = _named_inputs(inputs)
+    rows = []
+    for k, (name, text, problem) in enumerate(named, start=1):
+        rows += _failure(name, "input not readable", problem) if problem else \
+            run_one(name, text, lib)
+        if progress:
+            progress(k, len(named))
+    return _frame(rows, [name for name, _, _ in named])
+
+
+def run_group(items, lib=None):
+    """Runs (name, text) pairs one after the other; their rows, as run_one gives them."""
+    rows = []
+    for name, text in items:
+        rows += run_one(name, text, lib)
+    return rows
+
+
+def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_per_task=1):
+    """Runs every input on a dask cluster and returns one row per input and load case, plus
+    one row with the error number (`error`, 0 for none) for each input that failed.
+
+    `inputs`: paths, input texts, or a mapping name -> path or text. `client`: a
+    dask.distributed Client, a scheduler address ("tcp://host:8786"), or None for a
+    LocalCluster of `workers` one-thread worker processes (default: one per core).
+    `progress(done, total)` is called as the files finish. Each file is one task; with
+    `files_per_task` above 1 a task runs that many files in turn, which saves the cluster's
+    cost per task on small files (a worker dying in the engine then fails the whole group).
+    """
+    from dask.distributed import Client, LocalCluster, as_completed
+
+    if files_per_task < 1:
+        raise ValueError(f"files_per_task must be 1 or more, not {files_per_task}")
+    named = _named_inputs(inputs)
+    own = []
+    if client is None:
+        cluster = LocalCluster(n_workers=workers or os.cpu_count() or 1, threads_per_worker=1,
+                               processes=True, dashboard_address=None)
+        client = Client(cluster)
+        own = [client, cluster]
+    elif isinstance(client, str):
+        client = Client(client)
+        own = [client]
+    try:
+        rows = []
+        readable = [(name, text) for name, text, problem in named if not problem]
+        for name, _, problem in named:
+            if problem:
+                rows += _failure(name, "input not readable", problem)
+        groups = [readable[k:k + files_per_task]
+                  for k in range(0, len(readable), files_per_task)]
+        futures = client.map(run_group, groups, [lib] * len(groups), pure=False,
+                             key=[f"torva-{k}" for k in range(len(groups))])
+        group_of = {f.key: group for f, group in zip(futures, groups)}
+        completed = as_completed(futures, with_results=True, raise_errors=False)
+        done = 0
+        for future, part in completed:
+            group = group_of[future.key]
+            if future.status == "error":
+                # The task itself failed: its worker died in the engine (dask retries such a
+                # task on other workers before it gives up) or the worker lacks the package.
+                reason = _describe(future.exception())
+                part = [row for name, _ in group for row in _failure(name, "task failed", reason)]
+            rows += part
+            done += len(group)
+            if progress:
+                progress(done, len(readable))
+        return _frame(rows, [name for name, _, _ in named])
+    finally:
+        for thing in own:
+            thing.close()
+
+
+def _describe(exception):
+    return f"{type(exception).__name__}: {exception}"
+
+
+def progress_bar(stream=None, width=40):
+    """A progress callback that draws a plain bar on standard error."""
+    stream = stream or sys.stderr
+
+    def show(done, total):
+        filled = width * done // max(total, 1)
+        stream.write(f"\r[{'#' * filled}{'.' * (width - filled)}] {done}/{total}")
+        if done == total:
+            stream.write("\n")
+        stream.flush()
+    return show
