@@ -41,8 +41,12 @@ def test_py_curve_graph_has_one_line_per_printed_curve(soft_clay):
     first = soft_clay.py_curves[soft_clay.py_curves["curve"] == 1]
     assert np.array_equal(lines[0].get_xdata(), first["y_in"].to_numpy())
     assert "60 in" in lines[0].get_label()
-    with pytest.raises(ValueError, match="no moment-curvature"):
-        torva.plot.moment_curvature(soft_clay)
+    # The elastic pipe's table: one curve of moment and one of EI against curvature.
+    moment, stiffness = torva.plot.moment_curvature(soft_clay).axes
+    assert [len(moment.get_lines()), len(stiffness.get_lines())] == [1, 1]
+    table = soft_clay.moment_curvature
+    assert np.array_equal(moment.get_lines()[0].get_xdata(),
+                          table["curvature_rad_per_in"].to_numpy())
 
 
 def test_command_line_run_writes_svg_graphs_and_plot_redraws(lib, tmp_path):
