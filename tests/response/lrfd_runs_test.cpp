@@ -133,5 +133,26 @@ TEST(LrfdRuns, SoilMovementKeepsTheFactoredDistributedLoad) {
   EXPECT_NEAR(balance, 0.0, 0.01 * 6000.0);
 }
 
+// The US example on an elastic-plastic pipe of plastic moment 3.4e6 in-lb: combination 1 bends
+// it by 3.21e6 in-lb, within its plastic moment but above 0.9 of it, and fails; the others pass.
+// The summary lists warning 400, the only warning of the run, and the run returns its code.
+TEST(LrfdRuns, FailingCombinationsEndTheRunWithWarning400) {
+  const std::string elastic =
+      "SECTIONS\n1\n1\n11\n60\n3\n29000000\n24\n24\n0.5\n0.5\n36.91\n36.91\n2549.3\n2549.3\n";
+  std::string input = example("lrfd_us.tp7");
+  const auto at = input.find(elastic);
+  ASSERT_NE(at, std::string::npos);
+  input.replace(at, elastic.size(),
+                "SECTIONS\n1\n1\n12\n60\n3\n29000000\n3400000\n3400000\n24\n24\n0.5\n0.5\n"
+                "36.91\n36.91\n2549.3\n2549.3\n");
+  RunFolder folder;
+  EXPECT_EQ(folder.run(input), -400);
+  const std::vector<std::string> report = folder.report();
+  EXPECT_TRUE(contains_line(report, "1 LRFD load combinations have failed."));
+  EXPECT_TRUE(contains_line(report, "LRFD Load Case No. 1"));
+  EXPECT_TRUE(contains_line(report, "**** Warning - Failure for One or More LRFD Load Cases ****"));
+  EXPECT_EQ(count_lines_starting(report, "The following warning was reported "), 1);
+}
+
 }  // namespace
 }  // namespace torva::testing
