@@ -146,9 +146,9 @@ void bar_position_table(const SectionReport& r, const PileSection& s, const Sect
   } else {
     std::string units = "    Number         meters         sq. m.         meters         meters  ";
     if (r.general()) {
-      const std::string_view length = trimmed_label(r.labels.length).substr(1);
+      const std::string_view length = bare_label(r.labels.length);
       for (int k = 0; k < 3; ++k) units = generic_units(units, "meters", length);
-      units = generic_units(units, "sq. m.", trimmed_label(r.labels.area).substr(1));
+      units = generic_units(units, "sq. m.", bare_label(r.labels.area));
     }
     report.put(units);
   }

@@ -97,7 +97,7 @@ Layout layout_of(int type) {
 // The unit cell of a column in general units: the SI cell with its unit word replaced by the
 // generic label (strains are length per length).
 std::string generic_cell(const SectionReport& r, const Column& c) {
-  std::string fragment(trimmed_label(r.labels.*(c.generic)).substr(1));
+  std::string fragment(bare_label(r.labels.*(c.generic)));
   if (c.si_word == "m/m") fragment = fragment + "/" + fragment;
   std::string cell(c.si);
   const std::size_t at = cell.find(c.si_word);
@@ -150,6 +150,12 @@ SectionUnitLabels section_unit_labels(int units) {
 std::string_view trimmed_label(std::string_view label) {
   const std::size_t last = label.find_last_not_of(' ');
   return last == std::string_view::npos ? std::string_view() : label.substr(0, last + 1);
+}
+
+std::string_view bare_label(std::string_view label) {
+  const std::string_view trimmed = trimmed_label(label);
+  const std::size_t first = trimmed.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view() : trimmed.substr(first);
 }
 
 void write_prestress_block(const SectionReport& r, const SectionValues& v,

@@ -41,6 +41,9 @@ SectionUnitLabels section_unit_labels(int units);
 // The label without its trailing blanks.
 std::string_view trimmed_label(std::string_view label);
 
+// The label without its leading and trailing blanks: the unit word alone.
+std::string_view bare_label(std::string_view label);
+
 // Where and in which units a section report is written.
 struct SectionReport {
   TextFile& report;
