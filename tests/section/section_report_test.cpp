@@ -234,9 +234,9 @@ TEST(SectionReportDimensions, RectangleListsInputBarsOnly) {
   EXPECT_EQ(line_starting(lines, "Area Ratio of Steel Reinforcement").substr(69), " percent");
 }
 
-TEST(SectionReportDimensions, HollowCoreTitleAreaAndNote) {
-  PileSection s = shaft(12, 1, true);
-  s.type = kCasedShaftWithCore;
+// A casing of 0.5 in and a 12 in core pipe of 0.5 in, both of 36 ksi steel (used by the types
+// that have them).
+PileSection with_casing_and_core(PileSection s) {
   s.casing_thickness = 0.5;
   s.casing_yield = 36000.0;
   s.casing_modulus = 29.0e6;
@@ -244,6 +244,12 @@ TEST(SectionReportDimensions, HollowCoreTitleAreaAndNote) {
   s.core_thickness = 0.5;
   s.core_yield = 36000.0;
   s.core_modulus = 29.0e6;
+  return s;
+}
+
+TEST(SectionReportDimensions, HollowCoreTitleAreaAndNote) {
+  PileSection s = with_casing_and_core(shaft(12, 1, true));
+  s.type = kCasedShaftWithCore;
   s.b_FillCoreWithConcrete = false;
   const std::vector<std::string> lines = block_of(s);
   ASSERT_GT(lines.size(), 3u);
@@ -272,15 +278,9 @@ struct TypeCase {
 };
 
 PileSection section_of_type(int type) {
-  PileSection s = type == kRectangularConcrete ? rectangle_section(true) : shaft(8, 1, true);
+  PileSection s = with_casing_and_core(type == kRectangularConcrete ? rectangle_section(true)
+                                                                    : shaft(8, 1, true));
   s.type = type;
-  s.casing_thickness = 0.5;
-  s.casing_yield = 36000.0;
-  s.casing_modulus = 29.0e6;
-  s.core_diameter = 12.0;
-  s.core_thickness = 0.5;
-  s.core_yield = 36000.0;
-  s.core_modulus = 29.0e6;
   s.b_FillCoreWithConcrete = true;
   if (type == kSteelPipe) s.bar_count = 0;
   if (type >= kCircularSolidPrestressed) {
