@@ -280,7 +280,7 @@ void analyse_table_section(Engine& engine, int n, const PileSection& section) {
     plot_curve(engine, kind, n, j);
   }
   if (section.type == kElasticPlastic) write_plastic_moments_at_nodes(engine, n, section);
-  if (section.type == kUserDefinedEI) write_input_curves_note(section_report(engine), n);
+  if (section.type == kUserDefinedEI && n == 1) write_input_curves_note(section_report(engine), n);
   if (section.type == kElasticPile || section.type == kElasticPlastic) {
     write_closing_note(section_report(engine), section.type);
   }

@@ -130,7 +130,7 @@ void write_section_summary(const SectionReport& r, int section, const SectionSum
 // The closing note of an elastic (11) or elastic-plastic (12) section.
 void write_closing_note(const SectionReport& r, int type);
 
-// The note of a section of input moment-stiffness curves (13).
+// The note of input moment-stiffness curves (type 13), written when section 1 has them.
 void write_input_curves_note(const SectionReport& r, int section);
 
 }  // namespace torva

@@ -416,5 +416,33 @@ TEST(SectionReportDimensions, SIAndGeneralUnitLabels) {
   }
 }
 
+// The strand block of an SI run: f_pu in kPa, 7 and 5 decimals for the strand area and cover,
+// positions with 6 decimals.
+TEST(SectionReportDimensions, StrandBlockInSIUnits) {
+  PileSection s = section_of_type(kCircularSolidPrestressed);
+  s.length = 10.0;
+  s.diameter = 0.6;
+  s.strand_area = 0.0000987;
+  s.strand_cover = 0.075;
+  for (int i = 0; i < 4; ++i) {
+    s.bars[i].diameter = 0.0127;
+    s.bars[i].x *= 0.025;
+    s.bars[i].y *= 0.025;
+  }
+  const std::vector<std::string> lines = block_of(s, kUnitsSI);
+  EXPECT_TRUE(contains_block(
+      lines, {"", "Dimensions and Properties of Circular Prestressed Pile:", std::string(55, '-'), "",
+              Line("Length of Section").tab(56).a("=     10.00000 m").str(),
+              Line("Diameter").tab(56).a("=      0.600 m").str(), "", "",
+              "Prestressing Strand Details:", std::string(28, '-'), ""}));
+  EXPECT_EQ(line_starting(lines, "Yield Stress, fpu").substr(55),
+            Line("= ").f(270000.0 * 6894.75732421875 / 1000.0, 10, 0).a("  kPa").str());
+  EXPECT_EQ(line_starting(lines, "Cross-sectional Area of Single Strand").substr(55), "=  0.0000987 sq. m");
+  EXPECT_EQ(line_starting(lines, "Concrete Cover Thickness Over Strands").substr(55), "=    0.07500 m");
+  EXPECT_TRUE(contains_block(lines, {"  No.      m                Sq. m         m             m",
+                                     "------    ---------    ----------    ----------    ----------",
+                                     "   1      0.012700      0.000099      0.200000      0.000000"}));
+}
+
 }  // namespace
 }  // namespace torva::testing
