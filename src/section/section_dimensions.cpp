@@ -18,21 +18,6 @@ constexpr double kTouching = static_cast<double>(0.0001f);
 // Positions up to this in magnitude are listed as zero.
 constexpr double kZeroPosition = static_cast<double>(1e-5f);
 
-void title(const SectionReport& r, std::string_view text, int dashes, bool plain = false) {
-  if (!plain) r.report.blank();
-  r.report.put(text);
-  r.report.put(std::string(static_cast<std::size_t>(dashes), '-'));
-  r.report.blank();
-}
-
-// Label, "= ", the value in a number field of 12 and the eight-character unit label.
-void value_line(const SectionReport& r, std::string_view label, double value,
-                std::string_view unit) {
-  Line line = LabelledLine(label);
-  WriteNumberField(line, value, 12);
-  r.report.put(line.a(unit));
-}
-
 void fixed_line(const SectionReport& r, std::string_view label, double value, int decimals,
                 std::string_view unit) {
   r.report.put(LabelledLine(label).f(value, 12, decimals).a(unit));
@@ -79,9 +64,9 @@ bool has_bundle_spacing(const PileSection& s) {
 void spacing_lines(const SectionReport& r, const PileSection& s, const SectionValues& v,
                    bool all_computed) {
   const double spacing = edge_to_edge_spacing(v, bundle_size(s));
-  if (has_bundle_spacing(s)) value_line(r, "Edge-to-Edge Bar Spacing", spacing, r.labels.length);
+  if (has_bundle_spacing(s)) write_value_line(r, "Edge-to-Edge Bar Spacing", spacing, r.labels.length);
   if (all_computed && !s.bars_computed) return;
-  value_line(r, "Maximum Concrete Aggregate Size", s.aggregate_size, r.labels.length);
+  write_value_line(r, "Maximum Concrete Aggregate Size", s.aggregate_size, r.labels.length);
   if (s.aggregate_size > 0.0 && has_bundle_spacing(s)) {
     r.report.put(LabelledLine("Ratio of Bar Spacing to Aggregate Size")
                      .f(spacing / s.aggregate_size, 12, 2));
@@ -89,7 +74,7 @@ void spacing_lines(const SectionReport& r, const PileSection& s, const SectionVa
 }
 
 void offset_line(const SectionReport& r, const PileSection& s) {
-  value_line(r, "Offset of Center of Rebar Cage from Center of Pile", s.cage_offset,
+  write_value_line(r, "Offset of Center of Rebar Cage from Center of Pile", s.cage_offset,
              r.labels.length);
 }
 
@@ -99,7 +84,7 @@ double single_bar_area(const PileSection& s, const SectionValues& v) {
 }
 
 void axial_capacity_block(const SectionReport& r, int type, const AxialCapacities& c) {
-  title(r, "Axial Structural Capacities:", 28);
+  write_block_title(r, "Axial Structural Capacities:", 28);
   const std::string& force = r.labels.force;
   if (type == kSteelPipe) {
     fixed_line(r, "Nom. Axial Structural Capacity = Fy As", c.P_c, 3, force);
@@ -226,26 +211,26 @@ void input_bar_details(const SectionReport& r, const SectionValues& v) {
 void rupture_line(const SectionReport& r, double fc) {
   const double fr = r.us() ? -static_cast<double>(0.0075f) * std::sqrt(1000.0 * fc)
                            : -51.71067877581686 * std::sqrt(1000.0 * fc / kKPaPerKsi);
-  value_line(r, "Modulus of Rupture of Concrete", fr, r.labels.stress);
+  write_value_line(r, "Modulus of Rupture of Concrete", fr, r.labels.stress);
 }
 
 void rectangular_block(const SectionReport& r, const PileSection& s, const SectionValues& v,
                        const AxialCapacities& c) {
   const SectionUnitLabels& u = r.labels;
-  title(r, "Dimensions and Properties of Rectangular Concrete Pile:", 55);
+  write_block_title(r, "Dimensions and Properties of Rectangular Concrete Pile:", 55);
   length_line(r, s);
-  value_line(r, "Depth of Section", v.depth, u.length);
-  value_line(r, "Width of Section", v.width, u.length);
+  write_value_line(r, "Depth of Section", v.depth, u.length);
+  write_value_line(r, "Width of Section", v.width, u.length);
   bar_count_line(r, v.bar_count);
-  value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
-  value_line(r, "Modulus of Elasticity of Reinforcing Bars", v.Es, u.stress);
-  value_line(r, "Compressive Strength of Concrete", v.fc, u.stress);
+  write_value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
+  write_value_line(r, "Modulus of Elasticity of Reinforcing Bars", v.Es, u.stress);
+  write_value_line(r, "Compressive Strength of Concrete", v.fc, u.stress);
   rupture_line(r, v.fc);
   const double gross = v.width * v.depth;
   const double As = total_bar_area(v);
-  value_line(r, "Gross Area of Pile", gross, u.area);
-  value_line(r, "Total Area of Reinforcing Steel", As, u.area);
-  value_line(r, "Area Ratio of Steel Reinforcement", As / (0.01 * gross), " percent");
+  write_value_line(r, "Gross Area of Pile", gross, u.area);
+  write_value_line(r, "Total Area of Reinforcing Steel", As, u.area);
+  write_value_line(r, "Area Ratio of Steel Reinforcement", As / (0.01 * gross), " percent");
   axial_capacity_block(r, v.type, c);
   if (!s.bars_computed) input_bar_details(r, v);
 }
@@ -253,17 +238,17 @@ void rectangular_block(const SectionReport& r, const PileSection& s, const Secti
 void drilled_shaft_block(const SectionReport& r, const PileSection& s, const SectionValues& v,
                          const AxialCapacities& c) {
   const SectionUnitLabels& u = r.labels;
-  title(r, "Dimensions and Properties of Drilled Shaft (Bored Pile):", 56);
+  write_block_title(r, "Dimensions and Properties of Drilled Shaft (Bored Pile):", 56);
   length_line(r, s);
-  value_line(r, "Shaft Diameter ", v.diameter, u.length);
-  if (s.bars_computed) value_line(r, "Concrete Cover Thickness", s.cover, u.length);
+  write_value_line(r, "Shaft Diameter ", v.diameter, u.length);
+  if (s.bars_computed) write_value_line(r, "Concrete Cover Thickness", s.cover, u.length);
   bar_count_line(r, v.bar_count);
-  value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
-  value_line(r, "Modulus of Elasticity of Reinforcing Bars", v.Es, u.stress);
+  write_value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
+  write_value_line(r, "Modulus of Elasticity of Reinforcing Bars", v.Es, u.stress);
   const double gross = kPi * v.diameter * v.diameter / 4.0;
   const double As = total_bar_area(v);
-  value_line(r, "Gross Area of Shaft", gross, u.area);
-  value_line(r, "Total Area of Reinforcing Steel", As, u.area);
+  write_value_line(r, "Gross Area of Shaft", gross, u.area);
+  write_value_line(r, "Total Area of Reinforcing Steel", As, u.area);
   fixed_line(r, "Area Ratio of Steel Reinforcement ", 100.0 * As / gross, 2, " percent");
   spacing_lines(r, s, v, false);
   offset_line(r, s);
@@ -275,26 +260,26 @@ void cased_shaft_block(const SectionReport& r, const PileSection& s, const Secti
                        const AxialCapacities& c) {
   const SectionUnitLabels& u = r.labels;
   const double D = v.diameter, t = v.casing_thickness;
-  title(r, "Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:", 78);
+  write_block_title(r, "Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:", 78);
   length_line(r, s);
-  value_line(r, "Outer Diameter of Casing", D, u.length);
-  if (s.bars_computed) value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
-  value_line(r, "Casing Wall Thickness", t, u.length);
-  value_line(r, "Moment of Inertia of Steel Casing", ring_inertia(D, t), u.inertia);
-  value_line(r, "Yield Stress of Casing", v.casing_yield, u.stress);
-  value_line(r, "Elastic Modulus of Casing", v.casing_modulus, u.stress);
+  write_value_line(r, "Outer Diameter of Casing", D, u.length);
+  if (s.bars_computed) write_value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
+  write_value_line(r, "Casing Wall Thickness", t, u.length);
+  write_value_line(r, "Moment of Inertia of Steel Casing", ring_inertia(D, t), u.inertia);
+  write_value_line(r, "Yield Stress of Casing", v.casing_yield, u.stress);
+  write_value_line(r, "Elastic Modulus of Casing", v.casing_modulus, u.stress);
   bar_count_line(r, v.bar_count);
-  value_line(r, "Area of Single Reinforcing Bar", single_bar_area(s, v), u.area);
+  write_value_line(r, "Area of Single Reinforcing Bar", single_bar_area(s, v), u.area);
   spacing_lines(r, s, v, false);
   offset_line(r, s);
-  value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
-  value_line(r, "Elastic Modulus of Reinforcing Bars", v.Es, u.stress);
+  write_value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
+  write_value_line(r, "Elastic Modulus of Reinforcing Bars", v.Es, u.stress);
   const double As = total_bar_area(v);
   const double casing = ring_area(D, t);
   const double concrete = kPi * D * D / 4.0 - casing - As;
-  value_line(r, "Area of Concrete", concrete, u.area);
-  value_line(r, "Cross-sectional Area of Steel Casing", casing, u.area);
-  value_line(r, "Area of All Steel (Casing and Bars)", As + casing, u.area);
+  write_value_line(r, "Area of Concrete", concrete, u.area);
+  write_value_line(r, "Cross-sectional Area of Steel Casing", casing, u.area);
+  write_value_line(r, "Area of All Steel (Casing and Bars)", As + casing, u.area);
   fixed_line(r, "Area Ratio of All Steel", 100.0 * (As + casing) / concrete, 2, " percent");
   axial_capacity_block(r, v.type, c);
   bar_position_table(r, s, v);
@@ -305,44 +290,44 @@ void cased_shaft_with_core_block(const SectionReport& r, const PileSection& s,
   const SectionUnitLabels& u = r.labels;
   const double D = v.diameter, t = v.casing_thickness;
   const CoreValues& k = v.core;
-  title(r,
+  write_block_title(r,
         k.filled ? "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and "
                    "Filled Core:"
                  : "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and "
                    "Hollow Core:",
         71);
   length_line(r, s);
-  value_line(r, "Outside Diameter of Casing", D, u.length);
-  if (s.bars_computed) value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
-  value_line(r, "Casing Wall Thickness", t, u.length);
-  value_line(r, "Moment of Inertia of Steel Casing", ring_inertia(D, t), u.inertia);
-  value_line(r, "Outside Diameter of Core", k.diameter, u.length);
-  value_line(r, "Core Wall Thickness", k.thickness, u.length);
-  value_line(r, "Moment of Inertia of Steel Core", ring_inertia(k.diameter, k.thickness),
+  write_value_line(r, "Outside Diameter of Casing", D, u.length);
+  if (s.bars_computed) write_value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
+  write_value_line(r, "Casing Wall Thickness", t, u.length);
+  write_value_line(r, "Moment of Inertia of Steel Casing", ring_inertia(D, t), u.inertia);
+  write_value_line(r, "Outside Diameter of Core", k.diameter, u.length);
+  write_value_line(r, "Core Wall Thickness", k.thickness, u.length);
+  write_value_line(r, "Moment of Inertia of Steel Core", ring_inertia(k.diameter, k.thickness),
              u.inertia);
-  value_line(r, "Yield Stress of Casing", v.casing_yield, u.stress);
-  value_line(r, "Elastic Modulus of Casing", v.casing_modulus, u.stress);
-  value_line(r, "Yield Stress of Core", k.yield, u.stress);
-  value_line(r, "Elastic Modulus of Core", k.modulus, u.stress);
+  write_value_line(r, "Yield Stress of Casing", v.casing_yield, u.stress);
+  write_value_line(r, "Elastic Modulus of Casing", v.casing_modulus, u.stress);
+  write_value_line(r, "Yield Stress of Core", k.yield, u.stress);
+  write_value_line(r, "Elastic Modulus of Core", k.modulus, u.stress);
   bar_count_line(r, v.bar_count);
   const double As = total_bar_area(v);
   if (v.bar_count >= 1) {
-    value_line(r, "Area of Single Reinforcing Bar", single_bar_area(s, v), u.area);
-    value_line(r, "Area of All Reinforcing Bars", As, u.area);
+    write_value_line(r, "Area of Single Reinforcing Bar", single_bar_area(s, v), u.area);
+    write_value_line(r, "Area of All Reinforcing Bars", As, u.area);
     spacing_lines(r, s, v, true);
     offset_line(r, s);
-    value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
-    value_line(r, "Elastic Modulus of Reinforcing Bars", v.Es, u.stress);
+    write_value_line(r, "Yield Stress of Reinforcing Bars", v.fy, u.stress);
+    write_value_line(r, "Elastic Modulus of Reinforcing Bars", v.Es, u.stress);
   }
   const double casing = ring_area(D, t);
   const double core = ring_area(k.diameter, k.thickness);
   const double concrete = k.filled ? kPi * D * D / 4.0 - casing - core - As
                                    : kPi * D * D / 4.0 - kPi * k.diameter * k.diameter / 4.0 -
                                          casing - As;
-  value_line(r, "Area of Concrete", concrete, u.area);
-  value_line(r, "Cross-sectional Area of Steel Casing", casing, u.area);
-  value_line(r, "Cross-sectional Area of Steel Core", core, u.area);
-  value_line(r, "Area of All Steel (Casing, Core, and Bars)", As + casing + core, u.area);
+  write_value_line(r, "Area of Concrete", concrete, u.area);
+  write_value_line(r, "Cross-sectional Area of Steel Casing", casing, u.area);
+  write_value_line(r, "Cross-sectional Area of Steel Core", core, u.area);
+  write_value_line(r, "Area of All Steel (Casing, Core, and Bars)", As + casing + core, u.area);
   fixed_line(r, "Area Ratio of All Steel", 100.0 * (As + casing + core) / concrete, 2,
              " percent");
   r.report.put(k.filled ? "Note that the core is assumed to be filled with concrete"
@@ -355,19 +340,19 @@ void pipe_block(const SectionReport& r, const PileSection& s, const SectionValue
                 const AxialCapacities& c) {
   const SectionUnitLabels& u = r.labels;
   const double D = v.diameter, t = v.casing_thickness;
-  title(r, "Dimensions and Properties of Steel Pipe Pile:", 45);
+  write_block_title(r, "Dimensions and Properties of Steel Pipe Pile:", 45);
   length_line(r, s);
-  value_line(r, "Outer Diameter of Pipe", D, u.length);
-  value_line(r, "Pipe Wall Thickness", t, u.length);
-  value_line(r, "Yield Stress of Pipe", v.casing_yield, u.stress);
-  value_line(r, "Elastic Modulus", v.casing_modulus, u.stress);
+  write_value_line(r, "Outer Diameter of Pipe", D, u.length);
+  write_value_line(r, "Pipe Wall Thickness", t, u.length);
+  write_value_line(r, "Yield Stress of Pipe", v.casing_yield, u.stress);
+  write_value_line(r, "Elastic Modulus", v.casing_modulus, u.stress);
   const double I = ring_inertia(D, t);
-  value_line(r, "Cross-sectional Area", ring_area(D, t), u.area);
-  value_line(r, "Moment of Inertia", I, u.inertia);
-  value_line(r, "Elastic Bending Stiffness", v.casing_modulus * I, u.stiffness);
+  write_value_line(r, "Cross-sectional Area", ring_area(D, t), u.area);
+  write_value_line(r, "Moment of Inertia", I, u.inertia);
+  write_value_line(r, "Elastic Bending Stiffness", v.casing_modulus * I, u.stiffness);
   const double Z = std::pow(D, 3) / 6.0 - std::pow(D - 2.0 * t, 3) / 6.0;
-  value_line(r, "Plastic Modulus, Z", Z, std::string(trimmed_label(u.length)) + "^3");
-  value_line(r, "Plastic Moment Capacity = Fy Z", v.casing_yield * Z, trimmed_label(u.moment));
+  write_value_line(r, "Plastic Modulus, Z", Z, std::string(trimmed_label(u.length)) + "^3");
+  write_value_line(r, "Plastic Moment Capacity = Fy Z", v.casing_yield * Z, trimmed_label(u.moment));
   axial_capacity_block(r, v.type, c);
 }
 
@@ -392,7 +377,7 @@ constexpr std::string_view kStrandTypeNames[] = {
 
 void strand_block(const SectionReport& r, const PileSection& s, const SectionValues& v) {
   TextFile& report = r.report;
-  title(r, "Prestressing Strand Details:", 28);
+  write_block_title(r, "Prestressing Strand Details:", 28);
   if (s.strand_type >= 0 && s.strand_type <= 5) {
     report.put(Line("Strand Type").tab(kLabelEqualsColumn).a(kStrandTypeNames[s.strand_type]));
   }
@@ -456,27 +441,27 @@ void prestressed_block(const SectionReport& r, const PileSection& s, const Secti
   const double inside = v.core.diameter;
   switch (v.type) {
     case kCircularSolidPrestressed:
-      title(r, "Dimensions and Properties of Circular Prestressed Pile:", 55);
+      write_block_title(r, "Dimensions and Properties of Circular Prestressed Pile:", 55);
       length_line(r, s);
       prestressed_dimension(r, "Diameter", width, false);
       r.report.blank();
       break;
     case kCircularHollowPrestressed:
-      title(r, "Dimensions and Properties of Hollow Core Circular Prestressed Pile:", 67);
+      write_block_title(r, "Dimensions and Properties of Hollow Core Circular Prestressed Pile:", 67);
       length_line(r, s);
       prestressed_dimension(r, "Outside Diameter", width, false);
       prestressed_dimension(r, "Inside Diameter", inside, false);
       r.report.blank();
       break;
     case kSquareSolidPrestressed:
-      title(r, "Dimensions of Square Prestressed Pile Section:", 46, true);
+      write_block_title(r, "Dimensions of Square Prestressed Pile Section:", 46, true);
       length_line(r, s);
       prestressed_dimension(r, "Pile Width", width, true);
       prestressed_dimension(r, "Corner Chamfer", v.chamfer, true);
       r.report.blank();
       break;
     case kSquareHollowPrestressed:
-      title(r, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
+      write_block_title(r, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
             78);
       length_line(r, s);
       prestressed_dimension(r, "Pile Width", width, false);
@@ -485,12 +470,12 @@ void prestressed_block(const SectionReport& r, const PileSection& s, const Secti
       prestressed_dimension(r, "Inside Void Diameter", inside, false);
       break;
     case kOctagonalSolidPrestressed:
-      title(r, "Dimensions and Properties of Octagonal Prestressed Pile:", 56);
+      write_block_title(r, "Dimensions and Properties of Octagonal Prestressed Pile:", 56);
       length_line(r, s);
       prestressed_dimension(r, "Pile Width", width, false);
       break;
     default:
-      title(r,
+      write_block_title(r,
             "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:",
             81);
       length_line(r, s);

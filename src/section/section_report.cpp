@@ -12,20 +12,6 @@ namespace torva {
 
 namespace {
 
-void title(const SectionReport& r, std::string_view text, int dashes) {
-  r.report.blank();
-  r.report.put(text);
-  r.report.put(std::string(static_cast<std::size_t>(dashes), '-'));
-  r.report.blank();
-}
-
-void value_line(const SectionReport& r, std::string_view label, double value,
-                std::string_view unit = {}) {
-  Line line = LabelledLine(label);
-  WriteNumberField(line, value, 12);
-  r.report.put(line.a(unit));
-}
-
 std::string_view first_chars(std::string_view text, std::size_t count) {
   return text.substr(0, std::min(count, text.size()));
 }
@@ -152,6 +138,20 @@ std::string_view trimmed_label(std::string_view label) {
   return last == std::string_view::npos ? std::string_view() : label.substr(0, last + 1);
 }
 
+void write_block_title(const SectionReport& r, std::string_view text, int dashes, bool plain) {
+  if (!plain) r.report.blank();
+  r.report.put(text);
+  r.report.put(std::string(static_cast<std::size_t>(dashes), '-'));
+  r.report.blank();
+}
+
+void write_value_line(const SectionReport& r, std::string_view label, double value,
+                      std::string_view unit) {
+  Line line = LabelledLine(label);
+  WriteNumberField(line, value, 12);
+  r.report.put(line.a(unit));
+}
+
 std::string_view bare_label(std::string_view label) {
   const std::string_view trimmed = trimmed_label(label);
   const std::size_t first = trimmed.find_first_not_of(' ');
@@ -176,8 +176,8 @@ void write_prestress_block(const SectionReport& r, const SectionValues& v,
   const std::string area_unit = " Sq. " + r.short_length;
   report.put(LabelledLine("Area of Concrete, Ac      ").f(p.Ac, 12, area_decimals).a(area_unit));
   report.put(LabelledLine("Area of Steel, As         ").f(p.As, 12, area_decimals).a(area_unit));
-  value_line(r, "Stress in Concrete After Losses, f_pc", p.fpc, stress);
-  value_line(r, "Stress in Steel After Losses", p.eps_ps0 * v.Es, stress);
+  write_value_line(r, "Stress in Concrete After Losses, f_pc", p.fpc, stress);
+  write_value_line(r, "Stress in Steel After Losses", p.eps_ps0 * v.Es, stress);
   report.put(LabelledLine("Compressive Strain in Concrete").f(p.eps_pc0, 12, 7));
   report.put(LabelledLine("Tensile Strain in Steel  ").f(p.eps_ps0, 12, 7));
   report.blank();
@@ -203,16 +203,16 @@ void write_prestress_block(const SectionReport& r, const SectionValues& v,
 void write_concrete_properties(const SectionReport& r, const SectionValues& v,
                                const ConcreteConstants& c, double aggregate_size) {
   const SectionUnitLabels& u = r.labels;
-  title(r, "Concrete Properties:", 20);
-  value_line(r, "Compressive Strength of Concrete", c.fc, u.stress);
-  value_line(r, "Modulus of Elasticity of Concrete", c.Ec, u.stress);
-  value_line(r,
+  write_block_title(r, "Concrete Properties:", 20);
+  write_value_line(r, "Compressive Strength of Concrete", c.fc, u.stress);
+  write_value_line(r, "Modulus of Elasticity of Concrete", c.Ec, u.stress);
+  write_value_line(r,
              v.reinforcement == kReinforcementBars ? "Modulus of Rupture of Concrete"
                                                    : "Modulus of Rupture of Prestressed Concrete",
              c.fr, u.stress);
-  value_line(r, "Compression Strain at Peak Stress", c.eps0);
-  value_line(r, "Tensile Strain at Fracture of Concrete", c.eps_cr);
-  value_line(r, "Maximum Coarse Aggregate Size", aggregate_size, u.length);
+  write_value_line(r, "Compression Strain at Peak Stress", c.eps0);
+  write_value_line(r, "Tensile Strain at Fracture of Concrete", c.eps_cr);
+  write_value_line(r, "Maximum Coarse Aggregate Size", aggregate_size, u.length);
 }
 
 void write_thrust_count(const SectionReport& r, ThrustListSource source, int count,

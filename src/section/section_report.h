@@ -55,6 +55,15 @@ struct SectionReport {
   bool general() const { return units != kUnitsUS && units != kUnitsSI; }
 };
 
+// A title: a blank line (none for a plain title), the text, a line of `dashes` dashes and a
+// blank line.
+void write_block_title(const SectionReport& r, std::string_view text, int dashes,
+                       bool plain = false);
+
+// Label, "= " at column 56, the value in a number field of 12 and the unit label as given.
+void write_value_line(const SectionReport& r, std::string_view label, double value,
+                      std::string_view unit = {});
+
 // ---- Dimension blocks (section_dimensions.cpp) ------------------------------------------------
 
 // The dimension block of a section of type 0 to 10, with its axial capacity block and bar
