@@ -328,7 +328,7 @@ void write_step_rows(const SectionReport& r, const StepTable& table, int type) {
 }
 
 void add_to_summary(SectionSummary& summary, const StepTable& table) {
-  if (summary.count >= kMaxSummaryThrusts) return;
+  if (summary.count >= kMaxThrusts) return;
   const int j = summary.count++;
   summary.thrust[j] = table.thrust;
   summary.M_n[j] = table.M_n;

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/capacities.h"
 #include "model/options.h"
 #include "model/sections.h"
 #include "report/text_file.h"
@@ -114,7 +115,6 @@ void write_thrust_heading(const SectionReport& r, double thrust, int type);
 // The rows of a finished curve, and the warning of a curve that took every step.
 void write_step_rows(const SectionReport& r, const StepTable& table, int type);
 
-inline constexpr int kMaxSummaryThrusts = 100;
 // Resistance factors of the factored capacity table (single-precision values).
 inline constexpr std::array<double, 3> kResistanceFactors{static_cast<double>(0.65f),
                                                           static_cast<double>(0.70f),
@@ -123,11 +123,11 @@ inline constexpr std::array<double, 3> kResistanceFactors{static_cast<double>(0.
 // What the summary of a nonlinear section prints, per thrust j (0-based).
 struct SectionSummary {
   int count = 0;
-  std::array<double, kMaxSummaryThrusts> thrust{};
-  std::array<double, kMaxSummaryThrusts> M_n{};
-  std::array<double, kMaxSummaryThrusts> eps_cap{};
+  std::array<double, kMaxThrusts> thrust{};
+  std::array<double, kMaxThrusts> M_n{};
+  std::array<double, kMaxThrusts> eps_cap{};
   // Bending stiffness at factor M_n for each resistance factor.
-  std::array<std::array<double, 3>, kMaxSummaryThrusts> factored_EI{};
+  std::array<std::array<double, 3>, kMaxThrusts> factored_EI{};
 };
 
 // Adds the curve of the next thrust to the summary (its capacity and factored stiffnesses).

@@ -269,6 +269,58 @@ TEST(SectionReportDimensions, HollowCoreTitleAreaAndNote) {
   EXPECT_TRUE(has_line_starting(lines, "      1             1.00000        0.79000       14.00000"));
 }
 
+TEST(SectionReportDimensions, CasedShaftLineByLine) {
+  PileSection s = with_casing_and_core(shaft(8, 1, true));
+  s.type = kCasedShaft;
+  const std::vector<std::string> lines = block_of(s);
+  const double pi = std::numbers::pi;
+  // The cage sits inside the casing: R = (35 - 1)/2 - 3.
+  const double spacing = 2.0 * 14.0 * std::sin(pi / 8.0) - 1.0;
+  const double casing = pi * (36.0 * 36.0 - 35.0 * 35.0) / 4.0;
+  const double As = 8 * 0.79;
+  // The concrete area takes the bars out of the whole circle inside the casing ring.
+  const double concrete = pi * 36.0 * 36.0 / 4.0 - casing - As;
+  const auto at56 = [](const std::string& label, const std::string& rest) {
+    return literal(Line(label).tab(56).a(rest).str());
+  };
+  const std::vector<Expected> expected = {
+      literal(""),
+      literal("Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:"),
+      literal(std::string(78, '-')),
+      literal(""),
+      value("Length of Section", 20.0, "ft"),
+      value("Outer Diameter of Casing", 36.0, "in     "),
+      value("Concrete Cover Thickness Inside Casing", 3.0, "in     "),
+      value("Casing Wall Thickness", 0.5, "in     "),
+      value("Moment of Inertia of Steel Casing", pi * (std::pow(36.0, 4) - std::pow(35.0, 4)) / 64.0,
+            "in^4   "),
+      value("Yield Stress of Casing", 36.0, "ksi    "),
+      value("Elastic Modulus of Casing", 29000.0, "ksi    "),
+      at56("Number of Reinforcing Bars", "=            8 bars   "),
+      value("Area of Single Reinforcing Bar", 0.79, "sq. in."),
+      value("Edge-to-Edge Bar Spacing", spacing, "in     "),
+      value("Maximum Concrete Aggregate Size", 0.75, "in     "),
+      at56("Ratio of Bar Spacing to Aggregate Size", Line("= ").f(spacing / 0.75, 12, 2).str()),
+      value("Offset of Center of Rebar Cage from Center of Pile", 0.0, "in     "),
+      value("Yield Stress of Reinforcing Bars", 60.0, "ksi    "),
+      value("Elastic Modulus of Reinforcing Bars", 29000.0, "ksi    "),
+      value("Area of Concrete", concrete, "sq. in."),
+      value("Cross-sectional Area of Steel Casing", casing, "sq. in."),
+      value("Area of All Steel (Casing and Bars)", As + casing, "sq. in."),
+      at56("Area Ratio of All Steel", Line("= ").f(100.0 * (As + casing) / concrete, 12, 2).a(" percent").str()),
+      literal(""),
+      literal("Axial Structural Capacities:"),
+      literal(std::string(28, '-')),
+      literal(""),
+      value("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As",
+            36.0 * casing + 0.85 * 4.0 * (pi * 35.0 * 35.0 / 4.0 - As) + 60.0 * As, "kips   "),
+  };
+  expect_lines(lines, 0, expected);
+  EXPECT_EQ(line_starting(lines, "Nominal Axial Tensile Capacity").substr(55),
+            Line("= ").f(-(36.0 * casing + 60.0 * As), 12, 3).a(" kips   ").str());
+  EXPECT_TRUE(contains_line(lines, "      2             1.00000        0.79000        9.89949        9.89949"));
+}
+
 // One small section of each type 0 to 10 (US customary), and its title.
 struct TypeCase {
   int type;
