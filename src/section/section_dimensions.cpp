@@ -18,6 +18,11 @@ constexpr double kTouching = static_cast<double>(0.0001f);
 // Positions up to this in magnitude are listed as zero.
 constexpr double kZeroPosition = static_cast<double>(1e-5f);
 
+// The bars the table holds (the reader allows no more).
+int listed_bars(const SectionValues& v) {
+  return v.bar_count < 0 ? 0 : (v.bar_count > kMaxBars ? kMaxBars : v.bar_count);
+}
+
 void fixed_line(const SectionReport& r, std::string_view label, double value, int decimals,
                 std::string_view unit) {
   r.report.put(LabelledLine(label).f(value, 12, decimals).a(unit));
@@ -43,7 +48,7 @@ void bar_count_line(const SectionReport& r, int count) {
 
 double total_bar_area(const SectionValues& v) {
   double area = 0.0;
-  for (int i = 0; i < v.bar_count; ++i) area += v.bars[i].area;
+  for (int i = 0; i < listed_bars(v); ++i) area += v.bars[i].area;
   return area;
 }
 
@@ -138,7 +143,7 @@ void bar_position_table(const SectionReport& r, const PileSection& s, const Sect
     report.put(units);
   }
   report.put("  ----------     ----------     ----------     ----------     ----------");
-  for (int i = 0; i < v.bar_count; ++i) {
+  for (int i = 0; i < listed_bars(v); ++i) {
     const Bar& bar = v.bars[i];
     Line line;
     WriteIntegerField(line, i + 1, 7);
@@ -192,7 +197,7 @@ void input_bar_details(const SectionReport& r, const SectionValues& v) {
                  .tab(89)
                  .a(r.labels.length));
   report.put("----------     ------------     ------------     ------------     ------------     ------------");
-  for (int i = 0; i < v.bar_count; ++i) {
+  for (int i = 0; i < listed_bars(v); ++i) {
     const Bar& bar = v.bars[i];
     report.put(Line()
                    .i(i + 1, 5)
@@ -425,7 +430,7 @@ void strand_block(const SectionReport& r, const PileSection& s, const SectionVal
                  .a(r.short_length));
   report.put("------    ---------    ----------    ----------    ----------");
   const int decimals = r.us() ? 3 : 6;
-  for (int i = 0; i < v.bar_count; ++i) {
+  for (int i = 0; i < listed_bars(v); ++i) {
     const Bar& bar = v.bars[i];
     report.put(Line()
                    .i(i + 1, 4)
@@ -497,8 +502,8 @@ double clear_bar_spacing(const SectionValues& v, int i, int j) {
 
 BarPair minimum_bar_spacing(const SectionValues& v) {
   BarPair best{1, 2, v.bar_count >= 2 ? clear_bar_spacing(v, 0, 1) : 0.0};
-  for (int i = 0; i < v.bar_count; ++i) {
-    for (int j = i + 1; j < v.bar_count; ++j) {
+  for (int i = 0; i < listed_bars(v); ++i) {
+    for (int j = i + 1; j < listed_bars(v); ++j) {
       if (i == 0 && j == 1) continue;
       const double s = clear_bar_spacing(v, i, j);
       if (s > kTouching && (s < best.spacing || best.spacing <= kTouching)) {
