@@ -69,7 +69,8 @@ bool has_bundle_spacing(const PileSection& s) {
 void spacing_lines(const SectionReport& r, const PileSection& s, const SectionValues& v,
                    bool all_computed) {
   const double spacing = edge_to_edge_spacing(v, bundle_size(s));
-  if (has_bundle_spacing(s)) write_value_line(r, "Edge-to-Edge Bar Spacing", spacing, r.labels.length);
+  if (has_bundle_spacing(s))
+    write_value_line(r, "Edge-to-Edge Bar Spacing", spacing, r.labels.length);
   if (all_computed && !s.bars_computed) return;
   write_value_line(r, "Maximum Concrete Aggregate Size", s.aggregate_size, r.labels.length);
   if (s.aggregate_size > 0.0 && has_bundle_spacing(s)) {
@@ -80,7 +81,7 @@ void spacing_lines(const SectionReport& r, const PileSection& s, const SectionVa
 
 void offset_line(const SectionReport& r, const PileSection& s) {
   write_value_line(r, "Offset of Center of Rebar Cage from Center of Pile", s.cage_offset,
-             r.labels.length);
+                   r.labels.length);
 }
 
 // Area of one bar: the uniform area of a computed cage, else bar 1's own.
@@ -186,7 +187,9 @@ void input_bar_details(const SectionReport& r, const SectionValues& v) {
   TextFile& report = r.report;
   report.put("Reinforcing Bar Details:");
   report.blank();
-  report.put("   Bar              Bar           Bar Diam.        Bar Area          Bar X            Bar Y");
+  report.put(
+      "   Bar              Bar           Bar Diam.        Bar Area          Bar X            Bar "
+      "Y");
   report.put(Line("  Number           Index")
                  .tab(38)
                  .a(r.labels.length)
@@ -196,7 +199,9 @@ void input_bar_details(const SectionReport& r, const SectionValues& v) {
                  .a(r.labels.length)
                  .tab(89)
                  .a(r.labels.length));
-  report.put("----------     ------------     ------------     ------------     ------------     ------------");
+  report.put(
+      "----------     ------------     ------------     ------------     ------------     "
+      "------------");
   for (int i = 0; i < listed_bars(v); ++i) {
     const Bar& bar = v.bars[i];
     report.put(Line()
@@ -265,10 +270,12 @@ void cased_shaft_block(const SectionReport& r, const PileSection& s, const Secti
                        const AxialCapacities& c) {
   const SectionUnitLabels& u = r.labels;
   const double D = v.diameter, t = v.casing_thickness;
-  write_block_title(r, "Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:", 78);
+  write_block_title(
+      r, "Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:", 78);
   length_line(r, s);
   write_value_line(r, "Outer Diameter of Casing", D, u.length);
-  if (s.bars_computed) write_value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
+  if (s.bars_computed)
+    write_value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
   write_value_line(r, "Casing Wall Thickness", t, u.length);
   write_value_line(r, "Moment of Inertia of Steel Casing", ring_inertia(D, t), u.inertia);
   write_value_line(r, "Yield Stress of Casing", v.casing_yield, u.stress);
@@ -296,20 +303,22 @@ void cased_shaft_with_core_block(const SectionReport& r, const PileSection& s,
   const double D = v.diameter, t = v.casing_thickness;
   const CoreValues& k = v.core;
   write_block_title(r,
-        k.filled ? "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and "
-                   "Filled Core:"
-                 : "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and "
-                   "Hollow Core:",
-        71);
+                    k.filled
+                        ? "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and "
+                          "Filled Core:"
+                        : "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and "
+                          "Hollow Core:",
+                    71);
   length_line(r, s);
   write_value_line(r, "Outside Diameter of Casing", D, u.length);
-  if (s.bars_computed) write_value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
+  if (s.bars_computed)
+    write_value_line(r, "Concrete Cover Thickness Inside Casing", s.cover, u.length);
   write_value_line(r, "Casing Wall Thickness", t, u.length);
   write_value_line(r, "Moment of Inertia of Steel Casing", ring_inertia(D, t), u.inertia);
   write_value_line(r, "Outside Diameter of Core", k.diameter, u.length);
   write_value_line(r, "Core Wall Thickness", k.thickness, u.length);
   write_value_line(r, "Moment of Inertia of Steel Core", ring_inertia(k.diameter, k.thickness),
-             u.inertia);
+                   u.inertia);
   write_value_line(r, "Yield Stress of Casing", v.casing_yield, u.stress);
   write_value_line(r, "Elastic Modulus of Casing", v.casing_modulus, u.stress);
   write_value_line(r, "Yield Stress of Core", k.yield, u.stress);
@@ -326,15 +335,14 @@ void cased_shaft_with_core_block(const SectionReport& r, const PileSection& s,
   }
   const double casing = ring_area(D, t);
   const double core = ring_area(k.diameter, k.thickness);
-  const double concrete = k.filled ? kPi * D * D / 4.0 - casing - core - As
-                                   : kPi * D * D / 4.0 - kPi * k.diameter * k.diameter / 4.0 -
-                                         casing - As;
+  const double concrete =
+      k.filled ? kPi * D * D / 4.0 - casing - core - As
+               : kPi * D * D / 4.0 - kPi * k.diameter * k.diameter / 4.0 - casing - As;
   write_value_line(r, "Area of Concrete", concrete, u.area);
   write_value_line(r, "Cross-sectional Area of Steel Casing", casing, u.area);
   write_value_line(r, "Cross-sectional Area of Steel Core", core, u.area);
   write_value_line(r, "Area of All Steel (Casing, Core, and Bars)", As + casing + core, u.area);
-  fixed_line(r, "Area Ratio of All Steel", 100.0 * (As + casing + core) / concrete, 2,
-             " percent");
+  fixed_line(r, "Area Ratio of All Steel", 100.0 * (As + casing + core) / concrete, 2, " percent");
   r.report.put(k.filled ? "Note that the core is assumed to be filled with concrete"
                         : "Note that the core is assumed to be void of concrete");
   axial_capacity_block(r, v.type, c);
@@ -357,7 +365,8 @@ void pipe_block(const SectionReport& r, const PileSection& s, const SectionValue
   write_value_line(r, "Elastic Bending Stiffness", v.casing_modulus * I, u.stiffness);
   const double Z = std::pow(D, 3) / 6.0 - std::pow(D - 2.0 * t, 3) / 6.0;
   write_value_line(r, "Plastic Modulus, Z", Z, std::string(trimmed_label(u.length)) + "^3");
-  write_value_line(r, "Plastic Moment Capacity = Fy Z", v.casing_yield * Z, trimmed_label(u.moment));
+  write_value_line(r, "Plastic Moment Capacity = Fy Z", v.casing_yield * Z,
+                   trimmed_label(u.moment));
   axial_capacity_block(r, v.type, c);
 }
 
@@ -377,8 +386,8 @@ void prestressed_dimension(const SectionReport& r, std::string_view label, doubl
 }
 
 constexpr std::string_view kStrandTypeNames[] = {
-    "=    PCI 250", "=    PCI 270", "=    PCI 300", "= Smooth 145 ksi bars",
-    "= Smooth 160 ksi bars", "= Deformed bars (150-160 ksi)"};
+    "=    PCI 250",          "=    PCI 270",          "=    PCI 300",
+    "= Smooth 145 ksi bars", "= Smooth 160 ksi bars", "= Deformed bars (150-160 ksi)"};
 
 void strand_block(const SectionReport& r, const PileSection& s, const SectionValues& v) {
   TextFile& report = r.report;
@@ -387,7 +396,8 @@ void strand_block(const SectionReport& r, const PileSection& s, const SectionVal
     report.put(Line("Strand Type").tab(kLabelEqualsColumn).a(kStrandTypeNames[s.strand_type]));
   }
   const double fpu = r.us() ? s.strand_fpu / 1000.0 : s.strand_fpu * kKPaPerKsi / 1000.0;
-  report.put(LabelledLine("Yield Stress, fpu").f(fpu, 10, 0).a(" ").a(trimmed_label(r.labels.stress)));
+  report.put(
+      LabelledLine("Yield Stress, fpu").f(fpu, 10, 0).a(" ").a(trimmed_label(r.labels.stress)));
   switch (v.reinforcement) {
     case kStrandPci250:
       report.put("Stress-strain curve for reinforcement defined using PCI 250 Lo-lax equation");
@@ -405,7 +415,8 @@ void strand_block(const SectionReport& r, const PileSection& s, const SectionVal
       break;
   }
   report.put(LabelledLine("Number of Reinforcing Strands").i(v.bar_count, 10));
-  const double strand_area = s.strands_automatic || v.bar_count < 1 ? s.strand_area : v.bars[0].area;
+  const double strand_area =
+      s.strands_automatic || v.bar_count < 1 ? s.strand_area : v.bars[0].area;
   report.put(LabelledLine("Cross-sectional Area of Single Strand")
                  .f(strand_area, 10, r.us() ? 3 : 7)
                  .a(trimmed_label(r.labels.area)));
@@ -452,7 +463,8 @@ void prestressed_block(const SectionReport& r, const PileSection& s, const Secti
       r.report.blank();
       break;
     case kCircularHollowPrestressed:
-      write_block_title(r, "Dimensions and Properties of Hollow Core Circular Prestressed Pile:", 67);
+      write_block_title(r,
+                        "Dimensions and Properties of Hollow Core Circular Prestressed Pile:", 67);
       length_line(r, s);
       prestressed_dimension(r, "Outside Diameter", width, false);
       prestressed_dimension(r, "Inside Diameter", inside, false);
@@ -466,8 +478,8 @@ void prestressed_block(const SectionReport& r, const PileSection& s, const Secti
       r.report.blank();
       break;
     case kSquareHollowPrestressed:
-      write_block_title(r, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
-            78);
+      write_block_title(
+          r, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:", 78);
       length_line(r, s);
       prestressed_dimension(r, "Pile Width", width, false);
       prestressed_dimension(r, "Corner Chamfer", v.chamfer, false);
@@ -480,9 +492,9 @@ void prestressed_block(const SectionReport& r, const PileSection& s, const Secti
       prestressed_dimension(r, "Pile Width", width, false);
       break;
     default:
-      write_block_title(r,
-            "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:",
-            81);
+      write_block_title(
+          r,
+          "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:", 81);
       length_line(r, s);
       prestressed_dimension(r, "Pile Width", width, false);
       prestressed_dimension(r, "Inside Void Diameter", inside, false);

@@ -204,7 +204,8 @@ void analyse_nonlinear_section(Engine& engine, int n, const PileSection& section
               thrust_source(engine));
   }
   const ThrustList& list = engine.thrusts;
-  write_thrust_table(report, std::span<const double>(&list.T[1], static_cast<std::size_t>(list.count)));
+  write_thrust_table(report,
+                     std::span<const double>(&list.T[1], static_cast<std::size_t>(list.count)));
   write_run_message_legend(report, values.pipe());
   const auto table = std::make_unique<StepTable>();
   const auto summary = std::make_unique<SectionSummary>();

@@ -24,28 +24,36 @@ struct Column {
   std::string SectionUnitLabels::*generic;
 };
 
-constexpr Column kCurvature{"    Bending   ", "   Curvature  ", "    rad/in.   ", "     rad/m    ",
-                            "rad/m", &SectionUnitLabels::curvature};
-constexpr Column kMoment{"    Bending   ", "    Moment    ", "    in-kip    ", "     kN-m     ",
-                         "kN-m", &SectionUnitLabels::moment};
-constexpr Column kStiffness{"    Bending   ", "   Stiffness  ", "    kip-in2   ", "     kN-m2    ",
-                            "kN-m2", &SectionUnitLabels::stiffness};
-constexpr Column kNeutralAxis{"    Depth to  ", "     N Axis   ", "       in     ", "       m      ",
-                              "m", &SectionUnitLabels::length};
-constexpr Column kCompStrain{"    Max Comp  ", "     Strain   ", "     in/in    ", "      m/m     ",
-                             "m/m", &SectionUnitLabels::length};
-constexpr Column kTensStrain{"    Max Tens  ", "     Strain   ", "     in/in    ", "      m/m     ",
-                             "m/m", &SectionUnitLabels::length};
-constexpr Column kConcrete{"  Max Concrete", "     Stress   ", "      ksi     ", "      kPa     ",
-                           "kPa", &SectionUnitLabels::stress};
-constexpr Column kSteel{"   Max Steel  ", "     Stress   ", "      ksi     ", "      kPa     ",
-                        "kPa", &SectionUnitLabels::stress};
-constexpr Column kCasing{"   Max Casing ", "     Stress   ", "      ksi     ", "      kPa     ",
-                         "kPa", &SectionUnitLabels::stress};
-constexpr Column kCore{"   Max Core   ", "     Stress   ", "      ksi     ", "      kPa     ",
-                       "kPa", &SectionUnitLabels::stress};
-constexpr Column kPipeWall{"   Max Total  ", "     Stress   ", "      ksi     ", "      kPa     ",
-                           "kPa", &SectionUnitLabels::stress};
+constexpr Column kCurvature{"    Bending   ", "   Curvature  ", "    rad/in.   ",
+                            "     rad/m    ", "rad/m",          &SectionUnitLabels::curvature};
+constexpr Column kMoment{"    Bending   ", "    Moment    ", "    in-kip    ",
+                         "     kN-m     ", "kN-m",           &SectionUnitLabels::moment};
+constexpr Column kStiffness{"    Bending   ", "   Stiffness  ", "    kip-in2   ",
+                            "     kN-m2    ", "kN-m2",          &SectionUnitLabels::stiffness};
+constexpr Column kNeutralAxis{
+    "    Depth to  ",          "     N Axis   ", "       in     ", "       m      ", "m",
+    &SectionUnitLabels::length};
+constexpr Column kCompStrain{
+    "    Max Comp  ",          "     Strain   ", "     in/in    ", "      m/m     ", "m/m",
+    &SectionUnitLabels::length};
+constexpr Column kTensStrain{
+    "    Max Tens  ",          "     Strain   ", "     in/in    ", "      m/m     ", "m/m",
+    &SectionUnitLabels::length};
+constexpr Column kConcrete{
+    "  Max Concrete",          "     Stress   ", "      ksi     ", "      kPa     ", "kPa",
+    &SectionUnitLabels::stress};
+constexpr Column kSteel{
+    "   Max Steel  ",          "     Stress   ", "      ksi     ", "      kPa     ", "kPa",
+    &SectionUnitLabels::stress};
+constexpr Column kCasing{
+    "   Max Casing ",          "     Stress   ", "      ksi     ", "      kPa     ", "kPa",
+    &SectionUnitLabels::stress};
+constexpr Column kCore{
+    "   Max Core   ",          "     Stress   ", "      ksi     ", "      kPa     ", "kPa",
+    &SectionUnitLabels::stress};
+constexpr Column kPipeWall{
+    "   Max Total  ",          "     Stress   ", "      ksi     ", "      kPa     ", "kPa",
+    &SectionUnitLabels::stress};
 
 // What a row of section type `type` shows, in order.
 enum class Value { phi, M, EI, y_n, eps_c, eps_t, sigma_c, sigma_s, sigma_cs, sigma_k };
@@ -94,27 +102,40 @@ std::string generic_cell(const SectionReport& r, const Column& c) {
 
 double value_of(const StepRow& row, Value v) {
   switch (v) {
-    case Value::phi: return row.phi;
-    case Value::M: return row.M;
-    case Value::EI: return row.EI;
-    case Value::y_n: return row.y_n;
-    case Value::eps_c: return row.eps_c;
-    case Value::eps_t: return row.eps_t;
-    case Value::sigma_c: return row.sigma_c;
-    case Value::sigma_s: return row.sigma_s;
-    case Value::sigma_cs: return row.sigma_cs;
-    case Value::sigma_k: return row.sigma_k;
+    case Value::phi:
+      return row.phi;
+    case Value::M:
+      return row.M;
+    case Value::EI:
+      return row.EI;
+    case Value::y_n:
+      return row.y_n;
+    case Value::eps_c:
+      return row.eps_c;
+    case Value::eps_t:
+      return row.eps_t;
+    case Value::sigma_c:
+      return row.sigma_c;
+    case Value::sigma_s:
+      return row.sigma_s;
+    case Value::sigma_cs:
+      return row.sigma_cs;
+    case Value::sigma_k:
+      return row.sigma_k;
   }
   return 0.0;
 }
 
 void write_all_steps_warning(const SectionReport& r) {
-  r.report.put(Line().a("Warning: ").i0(kMaxSteps).a(" values were calculated for moment-curvature."));
-  r.report.put("This usually indicates that the pile is too weak or is under-reinforced, where all "
-               "reinforcing steel has yielded.");
+  r.report.put(
+      Line().a("Warning: ").i0(kMaxSteps).a(" values were calculated for moment-curvature."));
+  r.report.put(
+      "This usually indicates that the pile is too weak or is under-reinforced, where all "
+      "reinforcing steel has yielded.");
   r.report.blank();
-  r.report.put("The input data should be examined and the amount of steel reinforcement should be "
-               "increased if necessary.");
+  r.report.put(
+      "The input data should be examined and the amount of steel reinforcement should be "
+      "increased if necessary.");
 }
 
 }  // namespace
@@ -122,14 +143,14 @@ void write_all_steps_warning(const SectionReport& r) {
 SectionUnitLabels section_unit_labels(int units) {
   switch (units) {
     case kUnitsUS:
-      return {" in     ", " ksi    ", " kips   ", " rad/in ", " in-kip ", " sq. in.", " in^4   ",
-              "kip-in^2"};
+      return {" in     ", " ksi    ", " kips   ", " rad/in ",
+              " in-kip ", " sq. in.", " in^4   ", "kip-in^2"};
     case kUnitsSI:
-      return {" m      ", " kPa    ", " kN     ", " rad/m  ", " kN-m   ", " sq. m  ", " m^4    ",
-              "kN-m^2  "};
+      return {" m      ", " kPa    ", " kN     ", " rad/m  ",
+              " kN-m   ", " sq. m  ", " m^4    ", "kN-m^2  "};
     default:
-      return {" L      ", " F/L2   ", " F      ", " 1/L    ", " F-L    ", " L2     ", " L4     ",
-              "F-L2    "};
+      return {" L      ", " F/L2   ", " F      ", " 1/L    ",
+              " F-L    ", " L2     ", " L4     ", "F-L2    "};
   }
 }
 
@@ -167,7 +188,8 @@ void write_prestress_block(const SectionReport& r, const SectionValues& v,
   report.put("Computation of Loss of Prestress:");
   report.put("---------------------------------");
   report.blank();
-  report.put(LabelledLine("Initial Prestressing Force").f(v.prestress_force / 1000.0, 12, 3).a(force));
+  report.put(
+      LabelledLine("Initial Prestressing Force").f(v.prestress_force / 1000.0, 12, 3).a(force));
   report.put(LabelledLine("Fraction of Loss of Prestress").f(v.prestress_loss, 12, 3));
   report.put(LabelledLine("Effective Prestressing Force")
                  .f(v.prestress_force * (1.0 - v.prestress_loss) / 1000.0, 12, 3)
@@ -184,8 +206,10 @@ void write_prestress_block(const SectionReport& r, const SectionValues& v,
   report.put("Estimated Structural Capacities Computed Using PCI Equations:");
   report.put(std::string(61, '-'));
   report.blank();
-  report.put(LabelledLine("Nom. Axial Cap., Pn = (0.85 f'c - 0.60 f_pc) Ag").f(p.P_n, 12, 3).a(force));
-  report.put(LabelledLine("Unfac. Axial Load Cap. N  = (0.33 f'c - 0.27 f_pc) Ag").f(p.N, 12, 3).a(force));
+  report.put(
+      LabelledLine("Nom. Axial Cap., Pn = (0.85 f'c - 0.60 f_pc) Ag").f(p.P_n, 12, 3).a(force));
+  report.put(
+      LabelledLine("Unfac. Axial Load Cap. N  = (0.33 f'c - 0.27 f_pc) Ag").f(p.N, 12, 3).a(force));
   report.put(LabelledLine("Axial Capacity in Tension, Nt = As fpu").f(p.P_t, 12, 3).a(force));
   report.put(LabelledLine(std::string("Nom. Moment Capacity, ") + p.label)
                  .f(p.M_n, 12, 3)
@@ -207,31 +231,31 @@ void write_concrete_properties(const SectionReport& r, const SectionValues& v,
   write_value_line(r, "Compressive Strength of Concrete", c.fc, u.stress);
   write_value_line(r, "Modulus of Elasticity of Concrete", c.Ec, u.stress);
   write_value_line(r,
-             v.reinforcement == kReinforcementBars ? "Modulus of Rupture of Concrete"
-                                                   : "Modulus of Rupture of Prestressed Concrete",
-             c.fr, u.stress);
+                   v.reinforcement == kReinforcementBars
+                       ? "Modulus of Rupture of Concrete"
+                       : "Modulus of Rupture of Prestressed Concrete",
+                   c.fr, u.stress);
   write_value_line(r, "Compression Strain at Peak Stress", c.eps0);
   write_value_line(r, "Tensile Strain at Fracture of Concrete", c.eps_cr);
   write_value_line(r, "Maximum Coarse Aggregate Size", aggregate_size, u.length);
 }
 
-void write_thrust_count(const SectionReport& r, ThrustListSource source, int count,
-                        bool dropped) {
+void write_thrust_count(const SectionReport& r, ThrustListSource source, int count, bool dropped) {
   TextFile& report = r.report;
   switch (source) {
     case ThrustListSource::kInputData:
       if (dropped) {
         report.blank();
-        report.put("The following computations were performed only for the axial thrust values "
-                   "in the valid range.");
+        report.put(
+            "The following computations were performed only for the axial thrust values "
+            "in the valid range.");
       }
       report.blank(2);
       report.put("Input Axial Thrust Forces:");
       report.put(std::string(26, '-'));
       report.blank();
-      report.put(Line()
-                     .a("Number of Axial Thrust Force Values Determined from Input Data = ")
-                     .i0(count));
+      report.put(
+          Line().a("Number of Axial Thrust Force Values Determined from Input Data = ").i0(count));
       break;
     case ThrustListSource::kLrfdLoadings:
       report.blank(2);
@@ -278,8 +302,9 @@ void write_run_message_legend(const SectionReport& r, bool pipe) {
   report.put("   T = ACI 318-08 criteria for tension-controlled section met, tensile strain in ");
   report.put("       reinforcement exceeds 0.005 while simultaneously compressive strain in ");
   report.put("       concrete more than than 0.003. See ACI 318-08, Section 10.3.4.");
-  report.put("   Z = depth of tensile zone in concrete section is less than 10 percent of section "
-             "depth.");
+  report.put(
+      "   Z = depth of tensile zone in concrete section is less than 10 percent of section "
+      "depth.");
   report.blank();
   report.put("Bending Stiffness (EI) = Computed Bending Moment / Curvature.");
   report.put("Position of neutral axis is measured from edge of compression side of pile.");
@@ -400,10 +425,12 @@ void write_section_summary(const SectionReport& r, int section, const SectionSum
   report.put("bending stiffnesses computed for common resistance factor values used for ");
   report.put("reinforced concrete sections.");
   report.blank();
-  report.put(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate "
-             "(Factored)     Bending Stiffness");
-  report.put(" Load        Factor         Moment Capacity          Axial Thrust           Moment "
-             "Capacity       at Ult. Mom. Cap.");
+  report.put(
+      " Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate "
+      "(Factored)     Bending Stiffness");
+  report.put(
+      " Load        Factor         Moment Capacity          Axial Thrust           Moment "
+      "Capacity       at Ult. Mom. Cap.");
   report.put(Line()
                  .a("  No.      for Moment")
                  .tab(32)
@@ -414,8 +441,9 @@ void write_section_summary(const SectionReport& r, int section, const SectionSum
                  .a(moment)
                  .tab(104)
                  .a(trimmed_label(r.labels.stiffness)));
-  report.put(" -----     ----------     -------------------     -------------------     "
-             "-------------------     -------------------");
+  report.put(
+      " -----     ----------     -------------------     -------------------     "
+      "-------------------     -------------------");
   for (std::size_t f = 0; f < kResistanceFactors.size(); ++f) {
     if (f > 0) report.blank();
     const double factor = kResistanceFactors[f];
@@ -446,8 +474,9 @@ void write_input_curves_note(const SectionReport& r, int section) {
                    .i0(section)
                    .a(" were determined from input nonlinear "));
   r.report.put("M-EI properties. Bending stiffness values for computations will be determined by ");
-  r.report.put("interpolation along and in between curves using curvature and axial thrust "
-               "values. ");
+  r.report.put(
+      "interpolation along and in between curves using curvature and axial thrust "
+      "values. ");
   r.report.blank();
 }
 

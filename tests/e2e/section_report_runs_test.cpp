@@ -37,7 +37,8 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
   const double R = (36.0 - 1.128) / 2.0 - 3.0;
   const double spacing = 2.0 * R * std::sin(kPi / 12.0) - 1.128;
   const double Ec = 57.0 * std::sqrt(4000.0);
-  const double eps_cr = -(1.7 * 4.0 / Ec) * (1.0 - std::sqrt(1.0 - 0.0075 * std::sqrt(4000.0) / 4.0));
+  const double eps_cr =
+      -(1.7 * 4.0 / Ec) * (1.0 - std::sqrt(1.0 - 0.0075 * std::sqrt(4000.0) / 4.0));
   const double P_cr = (29000.0 * 12.0 + (gross - 12.0) * Ec) * eps_cr;
   std::vector<Expected> expected = {
       literal("Pile Section No. 1:"),
@@ -57,14 +58,18 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
       literal(Line("Area Ratio of Steel Reinforcement").tab(56).a("=         1.18 percent").str()),
       value("Edge-to-Edge Bar Spacing", spacing, "in     "),
       value("Maximum Concrete Aggregate Size", 0.75, "in     "),
-      literal(Line("Ratio of Bar Spacing to Aggregate Size").tab(56).a("= ").f(spacing / 0.75, 12, 2).str()),
+      literal(Line("Ratio of Bar Spacing to Aggregate Size")
+                  .tab(56)
+                  .a("= ")
+                  .f(spacing / 0.75, 12, 2)
+                  .str()),
       value("Offset of Center of Rebar Cage from Center of Pile", 0.0, "in     "),
       literal(""),
       literal("Axial Structural Capacities:"),
       literal(std::string(28, '-')),
       literal(""),
-      value("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As", 0.85 * 4.0 * (gross - 12.0) + 720.0,
-            "kips   "),
+      value("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As",
+            0.85 * 4.0 * (gross - 12.0) + 720.0, "kips   "),
       value("Tensile Load for Cracking of Concrete", P_cr, "kips   "),
       value("Nominal Axial Tensile Capacity", -720.0, "kips   "),
       literal(""),
@@ -84,7 +89,8 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
     expect_printed(row.substr(15, 12), 1.128, "diameter");
     expect_printed(row.substr(30, 12), 1.0, "area");
     const double angle = kPi / 6.0 * i;
-    for (const auto& [column, v] : {std::pair{45, R * std::cos(angle)}, std::pair{60, R * std::sin(angle)}}) {
+    for (const auto& [column, v] :
+         {std::pair{45, R * std::cos(angle)}, std::pair{60, R * std::sin(angle)}}) {
       if (std::fabs(v) < 1e-5) {
         EXPECT_EQ(row.substr(column, 12), "     0.00000") << row;
       } else {
@@ -139,7 +145,8 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
       literal("   T = ACI 318-08 criteria for tension-controlled section met, tensile strain in "),
       literal("       reinforcement exceeds 0.005 while simultaneously compressive strain in "),
       literal("       concrete more than than 0.003. See ACI 318-08, Section 10.3.4."),
-      literal("   Z = depth of tensile zone in concrete section is less than 10 percent of section depth."),
+      literal("   Z = depth of tensile zone in concrete section is less than 10 percent of section "
+              "depth."),
       literal(""),
       literal("Bending Stiffness (EI) = Computed Bending Moment / Curvature."),
       literal("Position of neutral axis is measured from edge of compression side of pile."),
@@ -156,14 +163,18 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
         literal(""),
         literal(std::string("Axial Thrust Force =") + thrusts[j - 1] + " kips  "),
         literal(""),
-        literal("    Bending       Bending       Bending       Depth to      Max Comp      Max Tens "
-                "   Max Concrete   Max Steel    Run"),
-        literal("   Curvature      Moment       Stiffness       N Axis        Strain        Strain   "
-                "     Stress        Stress     Msg"),
-        literal("    rad/in.       in-kip        kip-in2          in          in/in         in/in    "
-                "      ksi           ksi          "),
-        literal(" ------------- ------------- ------------- ------------- ------------- ------------- "
-                "------------- -------------  ---"),
+        literal(
+            "    Bending       Bending       Bending       Depth to      Max Comp      Max Tens "
+            "   Max Concrete   Max Steel    Run"),
+        literal(
+            "   Curvature      Moment       Stiffness       N Axis        Strain        Strain   "
+            "     Stress        Stress     Msg"),
+        literal(
+            "    rad/in.       in-kip        kip-in2          in          in/in         in/in    "
+            "      ksi           ksi          "),
+        literal(
+            " ------------- ------------- ------------- ------------- ------------- ------------- "
+            "------------- -------------  ---"),
     };
     expect_lines(report, at, expected);
     at += expected.size();
@@ -207,7 +218,8 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
     EXPECT_EQ(std::stoi(row.substr(0, 4)), j);
     expect_printed(row.substr(4, 22), P[j - 1], "P");
     // The stored capacity is held in in-lb.
-    expect_printed(row.substr(26, 22), engine.moment_curvature.curve(1, j).M_n / 1000.0, "M_n", 1e-12);
+    expect_printed(row.substr(26, 22), engine.moment_curvature.curve(1, j).M_n / 1000.0, "M_n",
+                   1e-12);
     // Both curves pass a compression strain of 0.003.
     EXPECT_EQ(row.substr(48), "           0.00300000");
   }
@@ -228,13 +240,17 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
       literal("bending stiffnesses computed for common resistance factor values used for "),
       literal("reinforced concrete sections."),
       literal(""),
-      literal(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate (Factored)"
+      literal(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate "
+              "(Factored)"
               "     Bending Stiffness"),
-      literal(" Load        Factor         Moment Capacity          Axial Thrust           Moment Capacity"
+      literal(" Load        Factor         Moment Capacity          Axial Thrust           Moment "
+              "Capacity"
               "       at Ult. Mom. Cap."),
-      literal("  No.      for Moment           in-kip                   kips                   in-kip   "
+      literal("  No.      for Moment           in-kip                   kips                   "
+              "in-kip   "
               "              kip-in^2"),
-      literal(" -----     ----------     -------------------     -------------------     -------------------"
+      literal(" -----     ----------     -------------------     -------------------     "
+              "-------------------"
               "     -------------------"),
   };
   expect_lines(report, at, expected);
@@ -249,7 +265,8 @@ TEST(SectionReportRuns, DrilledShaftSectionLineByLine) {
     }
     for (int j = 1; j <= 2; ++j) {
       const std::string& row = report[at + j - 1];
-      const std::string where = std::string("factor") + factors[f] + ", thrust " + std::to_string(j);
+      const std::string where =
+          std::string("factor") + factors[f] + ", thrust " + std::to_string(j);
       ASSERT_EQ(row.size(), 18u + 4u * 24u) << row;
       EXPECT_EQ(std::stoi(row.substr(0, 4)), j) << where;
       EXPECT_EQ(row.substr(13, 5), factors[f]) << where;
@@ -323,18 +340,21 @@ TEST(SectionReportRuns, PrestressBlockOfTheSIPrestressedPile) {
   EXPECT_EQ(report[at + 19].substr(0, 41), "Nom. Moment Capacity, Mn = 0.37 D As fpu ");
   expect_printed(number(19), 0.37 * 0.45 * As * fpu, "M_n", 1e-5);
   EXPECT_EQ(report[at + 19].substr(69), " kN-m   ");
-  EXPECT_EQ(report[at + 21], "Note:  The estimate of nominal moment capacity is based on equations that  ");
+  EXPECT_EQ(report[at + 21],
+            "Note:  The estimate of nominal moment capacity is based on equations that  ");
   // The square pile's plain title follows its section title at once.
   EXPECT_TRUE(contains_block(report, {"Pile Section No. 1:", std::string(19, '-'),
                                       "Dimensions of Square Prestressed Pile Section:"}));
-  EXPECT_TRUE(contains_line(report, "Modulus of Rupture of Prestressed Concrete             =  -2137.07446 kPa    "));
+  EXPECT_TRUE(contains_line(
+      report, "Modulus of Rupture of Prestressed Concrete             =  -2137.07446 kPa    "));
 }
 
 TEST(SectionReportRuns, GeneralUnitsShowTheGenericLabels) {
   // The shaft's bending properties alone, its input values taken as they stand.
   std::string input = replaced(example("drilled_shaft_us.tp7"), "Units USCS", "Units GENERAL");
   input = replaced(input, "ComputeEIOnly NO", "ComputeEIOnly YES");
-  input = input.substr(0, input.find("SOIL LAYERS")) + "AXIAL THRUST LOADS\n2\n1 0.0\n2 100000.0\nEND\n";
+  input = input.substr(0, input.find("SOIL LAYERS")) +
+          "AXIAL THRUST LOADS\n2\n1 0.0\n2 100000.0\nEND\n";
   RunFolder folder;
   ASSERT_EQ(folder.run(input), 0);
   const std::vector<std::string> report = folder.report();
@@ -355,17 +375,23 @@ TEST(SectionReportRuns, GeneralUnitsShowTheGenericLabels) {
     }
     EXPECT_TRUE(found) << label;
   }
-  EXPECT_TRUE(contains_line(report, "    Number         L              L2             L              L       "));
+  EXPECT_TRUE(contains_line(
+      report, "    Number         L              L2             L              L       "));
   // The SI unit cells with the generic words in place of the SI ones.
-  EXPECT_TRUE(contains_line(report, std::string("     1/L      ") + "     F-L      " + "     F-L2     " +
-                                        "       L      " + "      L/L     " + "      L/L     " +
-                                        "      F/L2    " + "      F/L2    " + "     "));
-  EXPECT_TRUE(contains_line(report, "  No.               F                    F-L                 Strain"));
-  EXPECT_TRUE(contains_line(report, "  No.      for Moment           F-L                      F                      F-L"
-                                    "                    F-L2"));
+  EXPECT_TRUE(contains_line(report, std::string("     1/L      ") + "     F-L      " +
+                                        "     F-L2     " + "       L      " + "      L/L     " +
+                                        "      L/L     " + "      F/L2    " + "      F/L2    " +
+                                        "     "));
+  EXPECT_TRUE(
+      contains_line(report, "  No.               F                    F-L                 Strain"));
+  EXPECT_TRUE(contains_line(
+      report,
+      "  No.      for Moment           F-L                      F                      F-L"
+      "                    F-L2"));
   bool spacing = false;
   for (const std::string& line : report) {
-    if (line.rfind("Minimum spacing", 0) == 0) spacing = line.find(" L between Bars ") != std::string::npos;
+    if (line.rfind("Minimum spacing", 0) == 0)
+      spacing = line.find(" L between Bars ") != std::string::npos;
   }
   EXPECT_TRUE(spacing);
 }

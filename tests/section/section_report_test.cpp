@@ -18,7 +18,8 @@ namespace torva::testing {
 namespace {
 
 // The lines a writer puts into a report of a run in `units`.
-std::vector<std::string> written(int units, const std::function<void(const SectionReport&)>& write) {
+std::vector<std::string> written(int units,
+                                 const std::function<void(const SectionReport&)>& write) {
   RunFolder folder;
   TextFile file(Channel::kReport);
   EXPECT_TRUE(file.open(folder.file("report.txt").string()));
@@ -50,9 +51,8 @@ std::vector<std::string> block_of(const PileSection& s, int units = kUnitsUS) {
   auto engine = std::make_unique<Engine>();
   SectionValues v = section_values(s, units);
   EXPECT_TRUE(place_section_cage(*engine, s, v));
-  return written(units, [&](const SectionReport& r) {
-    write_dimension_block(r, s, v, axial_capacities(v));
-  });
+  return written(
+      units, [&](const SectionReport& r) { write_dimension_block(r, s, v, axial_capacities(v)); });
 }
 
 // A 36 in shaft, 20 ft long (held in inches), of f'c 4 ksi and 60 ksi bars.
@@ -88,8 +88,10 @@ TEST(SectionReportSpacing, SmallestClearSpacingAboveTouching) {
   for (int k = 0; k < 4; ++k) {
     const double a = k * std::numbers::pi / 2.0;
     // Touching: half a diameter either side of the radius, along the tangent.
-    bundles.push_back({10.0 * std::cos(a) - 0.5 * std::sin(a), 10.0 * std::sin(a) + 0.5 * std::cos(a)});
-    bundles.push_back({10.0 * std::cos(a) + 0.5 * std::sin(a), 10.0 * std::sin(a) - 0.5 * std::cos(a)});
+    bundles.push_back(
+        {10.0 * std::cos(a) - 0.5 * std::sin(a), 10.0 * std::sin(a) + 0.5 * std::cos(a)});
+    bundles.push_back(
+        {10.0 * std::cos(a) + 0.5 * std::sin(a), 10.0 * std::sin(a) - 0.5 * std::cos(a)});
   }
   // Bar 1 of bundle 1 at (10, 0.5), bar 2 of bundle 2 at (0.5, 10): the nearest pairs across.
   const double across = std::hypot(10.0 - 0.5, 10.0 - 0.5) - 1.0;
@@ -135,10 +137,15 @@ TEST(SectionReportDimensions, ComputedShaftListsItsCageAndSpacings) {
       value("Modulus of Elasticity of Reinforcing Bars", 29000.0, "ksi    "),
       value("Gross Area of Shaft", gross, "sq. in."),
       value("Total Area of Reinforcing Steel", 7.9, "sq. in."),
-      literal(Line().a("Area Ratio of Steel Reinforcement").tab(56).a("=         0.78 percent").str()),
+      literal(
+          Line().a("Area Ratio of Steel Reinforcement").tab(56).a("=         0.78 percent").str()),
       value("Edge-to-Edge Bar Spacing", spacing, "in     "),
       value("Maximum Concrete Aggregate Size", 0.75, "in     "),
-      literal(Line().a("Ratio of Bar Spacing to Aggregate Size").tab(56).a("= ").f(spacing / 0.75, 12, 2)
+      literal(Line()
+                  .a("Ratio of Bar Spacing to Aggregate Size")
+                  .tab(56)
+                  .a("= ")
+                  .f(spacing / 0.75, 12, 2)
                   .str()),
       value("Offset of Center of Rebar Cage from Center of Pile", 0.0, "in     "),
       literal(""),
@@ -153,12 +160,17 @@ TEST(SectionReportDimensions, ComputedShaftListsItsCageAndSpacings) {
   EXPECT_EQ(line_starting(lines, "Nominal Axial Tensile Capacity").substr(55),
             "=     -474.000 kips   ");
   // Bar 1 on +X lies on the axis: its Y is the literal zero.
-  const std::size_t first_row = find_line(lines, "  ----------     ----------     ----------     "
-                                                 "----------     ----------") + 1;
-  EXPECT_EQ(lines[first_row], "      1             1.00000        0.79000       14.50000        0.00000");
+  const std::size_t first_row = find_line(lines,
+                                          "  ----------     ----------     ----------     "
+                                          "----------     ----------") +
+                                1;
+  EXPECT_EQ(lines[first_row],
+            "      1             1.00000        0.79000       14.50000        0.00000");
   EXPECT_EQ(lines[first_row + 10], "");
-  EXPECT_TRUE(contains_block(lines, {"NOTE: The positions of the above rebars were computed by Torva", ""}));
-  const std::string& minimum = line_starting(lines, "Minimum spacing between any two bars not equal to zero = ");
+  EXPECT_TRUE(contains_block(
+      lines, {"NOTE: The positions of the above rebars were computed by Torva", ""}));
+  const std::string& minimum =
+      line_starting(lines, "Minimum spacing between any two bars not equal to zero = ");
   expect_printed(minimum.substr(57, 12), spacing, "minimum spacing");
   EXPECT_NE(minimum.find(" inches between Bars "), std::string::npos);
   expect_printed(line_starting(lines, "Spacing to aggregate size ratio = ").substr(34, 12),
@@ -176,9 +188,11 @@ TEST(SectionReportDimensions, InputBarsHaveNoCoverOrSpacingLinesAndTheirOwnPosit
   EXPECT_FALSE(has_line_starting(lines, "Edge-to-Edge Bar Spacing"));
   EXPECT_FALSE(has_line_starting(lines, "Ratio of Bar Spacing"));
   EXPECT_TRUE(has_line_starting(lines, "Maximum Concrete Aggregate Size"));
-  EXPECT_TRUE(contains_line(lines, "NOTE: The positions of the above rebars were input by the user"));
+  EXPECT_TRUE(
+      contains_line(lines, "NOTE: The positions of the above rebars were input by the user"));
   // X = 0.000004 is listed as zero; columns: bar 7, 8 blanks, diameter 12, 3, area 12, 3, X 12.
-  EXPECT_TRUE(contains_line(lines, "      1             1.00000        0.79000        0.00000       12.00000"));
+  EXPECT_TRUE(contains_line(
+      lines, "      1             1.00000        0.79000        0.00000       12.00000"));
   // The spacing of neighbours on the circle: 12 sqrt(2) - 1, first found for bars 1 and 2.
   const std::string& minimum = line_starting(lines, "Minimum spacing");
   expect_printed(minimum.substr(57, 12), 12.0 * std::sqrt(2.0) - 1.0, "spacing", 1e-6);
@@ -221,11 +235,13 @@ TEST(SectionReportDimensions, RectangleListsInputBarsOnly) {
   const std::vector<std::string> lines = block_of(rectangle_section(false));
   const std::size_t at = find_line(lines, "Reinforcing Bar Details:");
   ASSERT_LT(at + 8, lines.size());
-  EXPECT_EQ(lines[at + 3], "  Number           Index              in             sq. in.             in"
-                           "              in     ");
+  EXPECT_EQ(lines[at + 3],
+            "  Number           Index              in             sq. in.             in"
+            "              in     ");
   // Bar 5, index 17, 10 blanks, then F12.6 fields 5 blanks apart.
-  EXPECT_EQ(lines[at + 5], "    1                8              1.000000         0.790000        "
-                           "-6.000000         9.000000");
+  EXPECT_EQ(lines[at + 5],
+            "    1                8              1.000000         0.790000        "
+            "-6.000000         9.000000");
   // Modulus of rupture -0.0075 sqrt(1000 f'c) ksi; steel ratio A_s / (0.01 b h).
   expect_printed(line_starting(lines, "Modulus of Rupture of Concrete").substr(57, 12),
                  -0.0075 * std::sqrt(4000.0), "f_r", 1e-6);
@@ -253,7 +269,8 @@ TEST(SectionReportDimensions, HollowCoreTitleAreaAndNote) {
   s.b_FillCoreWithConcrete = false;
   const std::vector<std::string> lines = block_of(s);
   ASSERT_GT(lines.size(), 3u);
-  EXPECT_EQ(lines[1], "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and Hollow Core:");
+  EXPECT_EQ(lines[1],
+            "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and Hollow Core:");
   EXPECT_EQ(lines[2], std::string(71, '-'));
   const double pi = std::numbers::pi;
   const double casing = pi * (36.0 * 36.0 - 35.0 * 35.0) / 4.0;
@@ -266,7 +283,8 @@ TEST(SectionReportDimensions, HollowCoreTitleAreaAndNote) {
   EXPECT_EQ(line_starting(lines, "Nominal Axial Tensile Capacity").substr(0, 37),
             "Nominal Axial Tensile Capacity       ");
   // Cage placed inside the casing: R = (35 - 1)/2 - 3.
-  EXPECT_TRUE(has_line_starting(lines, "      1             1.00000        0.79000       14.00000"));
+  EXPECT_TRUE(
+      has_line_starting(lines, "      1             1.00000        0.79000       14.00000"));
 }
 
 TEST(SectionReportDimensions, CasedShaftLineByLine) {
@@ -292,8 +310,8 @@ TEST(SectionReportDimensions, CasedShaftLineByLine) {
       value("Outer Diameter of Casing", 36.0, "in     "),
       value("Concrete Cover Thickness Inside Casing", 3.0, "in     "),
       value("Casing Wall Thickness", 0.5, "in     "),
-      value("Moment of Inertia of Steel Casing", pi * (std::pow(36.0, 4) - std::pow(35.0, 4)) / 64.0,
-            "in^4   "),
+      value("Moment of Inertia of Steel Casing",
+            pi * (std::pow(36.0, 4) - std::pow(35.0, 4)) / 64.0, "in^4   "),
       value("Yield Stress of Casing", 36.0, "ksi    "),
       value("Elastic Modulus of Casing", 29000.0, "ksi    "),
       at56("Number of Reinforcing Bars", "=            8 bars   "),
@@ -307,7 +325,8 @@ TEST(SectionReportDimensions, CasedShaftLineByLine) {
       value("Area of Concrete", concrete, "sq. in."),
       value("Cross-sectional Area of Steel Casing", casing, "sq. in."),
       value("Area of All Steel (Casing and Bars)", As + casing, "sq. in."),
-      at56("Area Ratio of All Steel", Line("= ").f(100.0 * (As + casing) / concrete, 12, 2).a(" percent").str()),
+      at56("Area Ratio of All Steel",
+           Line("= ").f(100.0 * (As + casing) / concrete, 12, 2).a(" percent").str()),
       literal(""),
       literal("Axial Structural Capacities:"),
       literal(std::string(28, '-')),
@@ -318,7 +337,8 @@ TEST(SectionReportDimensions, CasedShaftLineByLine) {
   expect_lines(lines, 0, expected);
   EXPECT_EQ(line_starting(lines, "Nominal Axial Tensile Capacity").substr(55),
             Line("= ").f(-(36.0 * casing + 60.0 * As), 12, 3).a(" kips   ").str());
-  EXPECT_TRUE(contains_line(lines, "      2             1.00000        0.79000        9.89949        9.89949"));
+  EXPECT_TRUE(contains_line(
+      lines, "      2             1.00000        0.79000        9.89949        9.89949"));
 }
 
 // One small section of each type 0 to 10 (US customary), and its title.
@@ -357,21 +377,33 @@ TEST(SectionReportDimensions, EveryTypeHasItsTitleAndLabelledLines) {
   const std::vector<TypeCase> cases = {
       {0, "Dimensions and Properties of Rectangular Concrete Pile:", 55, {"Depth of Section"}},
       {1, "Dimensions and Properties of Drilled Shaft (Bored Pile):", 56, {"Shaft Diameter "}},
-      {2, "Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:", 78,
+      {2,
+       "Dimensions and Properties of Drilled Shaft (Bored Pile) with Permanent Casing:",
+       78,
        {"Concrete Cover Thickness Inside Casing", "Area of All Steel (Casing and Bars)"}},
-      {3, "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and Filled Core:",
-       71, {"Area of All Steel (Casing, Core, and Bars)",
-            "Note that the core is assumed to be filled with concrete"}},
-      {4, "Dimensions and Properties of Steel Pipe Pile:", 45,
+      {3,
+       "Dimensions and Properties of Drilled Shaft (Bored Pile) with Casing and Filled Core:",
+       71,
+       {"Area of All Steel (Casing, Core, and Bars)",
+        "Note that the core is assumed to be filled with concrete"}},
+      {4,
+       "Dimensions and Properties of Steel Pipe Pile:",
+       45,
        {"Plastic Modulus, Z", "Nom. Axial Structural Capacity = Fy As"}},
       {5, "Dimensions and Properties of Circular Prestressed Pile:", 55, {"Diameter"}},
-      {6, "Dimensions and Properties of Hollow Core Circular Prestressed Pile:", 67,
+      {6,
+       "Dimensions and Properties of Hollow Core Circular Prestressed Pile:",
+       67,
        {"Outside Diameter", "Inside Diameter"}},
       {7, "Dimensions of Square Prestressed Pile Section:", 46, {"Pile Width", "Corner Chamfer"}},
-      {8, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:", 78,
+      {8,
+       "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
+       78,
        {"Corner Chamfer", "Inside Void Diameter"}},
       {9, "Dimensions and Properties of Octagonal Prestressed Pile:", 56, {"Pile Width"}},
-      {10, "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:", 81,
+      {10,
+       "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:",
+       81,
        {"Inside Void Diameter"}},
   };
   for (const TypeCase& c : cases) {
@@ -404,13 +436,17 @@ TEST(SectionReportDimensions, EveryTypeHasItsTitleAndLabelledLines) {
     if (c.type >= kCircularSolidPrestressed) {
       EXPECT_TRUE(contains_line(lines, Line("Strand Type").tab(56).a("=    PCI 270").str()));
       EXPECT_EQ(line_starting(lines, "Yield Stress, fpu").substr(55), "=       270.  ksi");
-      EXPECT_TRUE(contains_line(lines, "  No.      in               Sq. in        in            in"));
-      EXPECT_TRUE(contains_line(lines, "   1         0.500         0.153         8.000         0.000"));
+      EXPECT_TRUE(
+          contains_line(lines, "  No.      in               Sq. in        in            in"));
+      EXPECT_TRUE(
+          contains_line(lines, "   1         0.500         0.153         8.000         0.000"));
     }
   }
   // The square block right-justifies its unit in four columns.
-  EXPECT_EQ(line_starting(block_of(section_of_type(7)), "Pile Width").substr(55), "=     24.000   in");
-  EXPECT_EQ(line_starting(block_of(section_of_type(9)), "Pile Width").substr(55), "=     24.000 in");
+  EXPECT_EQ(line_starting(block_of(section_of_type(7)), "Pile Width").substr(55),
+            "=     24.000   in");
+  EXPECT_EQ(line_starting(block_of(section_of_type(9)), "Pile Width").substr(55),
+            "=     24.000 in");
 }
 
 TEST(SectionReportDimensions, SIAndGeneralUnitLabels) {
@@ -442,20 +478,27 @@ TEST(SectionReportDimensions, SIAndGeneralUnitLabels) {
     s.bar_yield = 414000.0;
     s.casing_yield = 248000.0;
     s.steel_modulus = s.casing_modulus = 2.0e8;
-    for (int i = 0; i < s.bar_count; ++i) s.bars[i] = Bar{0.025, 0.0005, 0.2 * (i % 2), 0.2 * (i / 2), 8};
+    for (int i = 0; i < s.bar_count; ++i)
+      s.bars[i] = Bar{0.025, 0.0005, 0.2 * (i % 2), 0.2 * (i / 2), 8};
     const std::vector<std::string> lines = block_of(s, c.units);
     EXPECT_EQ(line_starting(lines, "Length of Section").substr(69),
-              c.units == kUnitsSI ? " m" : " L") << c.type;
+              c.units == kUnitsSI ? " m" : " L")
+        << c.type;
     const bool pipe = c.type == kSteelPipe;
-    EXPECT_EQ(line_starting(lines, pipe ? "Yield Stress of Pipe" : "Yield Stress of Reinforcing Bars")
-                  .substr(69),
-              c.stress) << c.type;
-    const char* length_label = pipe ? "Pipe Wall Thickness"
-                               : c.type == kDrilledShaft ? "Shaft Diameter" : "Depth of Section";
+    EXPECT_EQ(
+        line_starting(lines, pipe ? "Yield Stress of Pipe" : "Yield Stress of Reinforcing Bars")
+            .substr(69),
+        c.stress)
+        << c.type;
+    const char* length_label = pipe                      ? "Pipe Wall Thickness"
+                               : c.type == kDrilledShaft ? "Shaft Diameter"
+                                                         : "Depth of Section";
     EXPECT_EQ(line_starting(lines, length_label).substr(69), c.length) << c.type;
-    EXPECT_EQ(line_starting(lines, pipe ? "Cross-sectional Area" : "Total Area of Reinforcing Steel")
-                  .substr(69),
-              c.area) << c.type;
+    EXPECT_EQ(
+        line_starting(lines, pipe ? "Cross-sectional Area" : "Total Area of Reinforcing Steel")
+            .substr(69),
+        c.area)
+        << c.type;
     if (!c.bar_units.empty()) {
       EXPECT_TRUE(contains_line(lines, c.bar_units)) << c.type;
     }
@@ -483,17 +526,20 @@ TEST(SectionReportDimensions, StrandBlockInSIUnits) {
   }
   const std::vector<std::string> lines = block_of(s, kUnitsSI);
   EXPECT_TRUE(contains_block(
-      lines, {"", "Dimensions and Properties of Circular Prestressed Pile:", std::string(55, '-'), "",
-              Line("Length of Section").tab(56).a("=     10.00000 m").str(),
+      lines, {"", "Dimensions and Properties of Circular Prestressed Pile:", std::string(55, '-'),
+              "", Line("Length of Section").tab(56).a("=     10.00000 m").str(),
               Line("Diameter").tab(56).a("=      0.600 m").str(), "", "",
               "Prestressing Strand Details:", std::string(28, '-'), ""}));
   EXPECT_EQ(line_starting(lines, "Yield Stress, fpu").substr(55),
             Line("= ").f(270000.0 * 6894.75732421875 / 1000.0, 10, 0).a("  kPa").str());
-  EXPECT_EQ(line_starting(lines, "Cross-sectional Area of Single Strand").substr(55), "=  0.0000987 sq. m");
-  EXPECT_EQ(line_starting(lines, "Concrete Cover Thickness Over Strands").substr(55), "=    0.07500 m");
-  EXPECT_TRUE(contains_block(lines, {"  No.      m                Sq. m         m             m",
-                                     "------    ---------    ----------    ----------    ----------",
-                                     "   1      0.012700      0.000099      0.200000      0.000000"}));
+  EXPECT_EQ(line_starting(lines, "Cross-sectional Area of Single Strand").substr(55),
+            "=  0.0000987 sq. m");
+  EXPECT_EQ(line_starting(lines, "Concrete Cover Thickness Over Strands").substr(55),
+            "=    0.07500 m");
+  EXPECT_TRUE(
+      contains_block(lines, {"  No.      m                Sq. m         m             m",
+                             "------    ---------    ----------    ----------    ----------",
+                             "   1      0.012700      0.000099      0.200000      0.000000"}));
 }
 
 }  // namespace
