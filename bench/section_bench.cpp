@@ -1,6 +1,7 @@
 // The moment-curvature curve of a section: a 48 in drilled shaft of 40 bars (100 slices) under a
 // tension close to its tensile capacity, which takes all 150 curvature steps, and the same
-// shaft without thrust. Slicing the section is measured on its own.
+// shaft without thrust. Slicing the section and writing the report rows of a 150-step curve are
+// measured on their own.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <numbers>
 
 #include "section/moment_curvature.h"
+#include "section/section_report.h"
 
 namespace {
 
@@ -61,5 +63,26 @@ void slice_shaft_48in(benchmark::State& state) {
   }
 }
 BENCHMARK(slice_shaft_48in)->Unit(benchmark::kMicrosecond);
+
+// The 150 report rows of the curve near the tensile capacity (eight number fields each),
+// written to the null device.
+void report_rows_150_steps(benchmark::State& state) {
+  const auto section = std::make_unique<SlicedSection>();
+  const auto table = std::make_unique<StepTable>();
+  if (Initialize_EI_Vars(shaft(), *section) ||
+      moment_curvature(*section, 0.9 * section->capacities.P_t, *table)) {
+    state.SkipWithError("the shaft's curve could not be computed");
+    return;
+  }
+  TextFile file(Channel::kReport);
+  if (!file.open("/dev/null")) {
+    state.SkipWithError("the null device cannot be opened");
+    return;
+  }
+  const SectionReport report{file, kUnitsUS, section_unit_labels(kUnitsUS), "in"};
+  for (auto _ : state) write_step_rows(report, *table, kDrilledShaft);
+  state.counters["rows"] = table->n_s;
+}
+BENCHMARK(report_rows_150_steps)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

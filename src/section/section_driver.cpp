@@ -11,6 +11,7 @@
 #include "engine/errors.h"
 #include "report/plot_records.h"
 #include "section/moment_curvature.h"
+#include "section/section_report.h"
 #include "section/section_values.h"
 #include "section/stored_curves.h"
 
@@ -53,6 +54,11 @@ ThrustSource thrust_source(const Engine& engine) {
   return engine.options.UseLRFD ? ThrustSource::kLRFD : ThrustSource::kSection;
 }
 
+SectionReport section_report(Engine& engine) {
+  return SectionReport{engine.run.report, engine.options.IUNITS,
+                       section_unit_labels(engine.options.IUNITS), engine.run.labels.length};
+}
+
 // ---------------------------------------------------------------------------------------------
 // Thrust list
 
@@ -74,35 +80,24 @@ void drop_thrusts_outside(Engine& engine, const AxialCapacities& c) {
     list.T[kept] = P;
     list.original_index[kept] = list.original_index[j];
   }
-  TextFile& report = engine.run.report;
-  if (kept < list.count) {
+  const bool dropped = kept < list.count;
+  if (dropped) {
     for (int j = kept + 1; j <= list.count; ++j) list.T[j] = 0.0;
     list.count = kept;
-    report.blank();
-    report.put("The following computations were performed only for the axial thrust values in "
-               "the valid range.");
   }
-  report.blank();
-  report.put("Input Axial Thrust Forces:");
-  report.put(Line()
-                 .a("Number of Axial Thrust Force Values Determined from Input Data = ")
-                 .i0(list.count));
+  write_thrust_count(section_report(engine), ThrustListSource::kInputData, list.count, dropped);
 }
 
 void check_thrusts(Engine& engine, const AxialCapacities& c) {
-  TextFile& report = engine.run.report;
   if (!full_analysis(engine)) {
     drop_thrusts_outside(engine, c);
     return;
   }
-  report.blank();
   if (engine.options.UseLRFD) {
     // The factored thrusts of the LRFD combinations are checked where the combinations are
     // formed.
-    report.put(Line()
-                   .a("Number of Axial Thrust Force Values Determined from LRFD Pile-head "
-                      "Loadings = ")
-                   .i0(engine.thrusts.count));
+    write_thrust_count(section_report(engine), ThrustListSource::kLrfdLoadings,
+                       engine.thrusts.count, false);
     return;
   }
   const PileHeadLoading& loading = engine.loading;
@@ -111,9 +106,8 @@ void check_thrusts(Engine& engine, const AxialCapacities& c) {
   for (int j = 1; j <= count; ++j) thrusts[j - 1] = loading.cases[j].axial_thrust / kip_factor(engine);
   check_axial_thrusts(engine, std::span<const double>(thrusts.data(), count), c,
                       ThrustChecks::kLoadCases);
-  report.put(Line()
-                 .a("Number of Axial Thrust Force Values Determined from Pile-head Loadings = ")
-                 .i0(engine.thrusts.count));
+  write_thrust_count(section_report(engine), ThrustListSource::kPileHeadLoadings,
+                     engine.thrusts.count, false);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -172,16 +166,6 @@ void store_step_table(Engine& engine, int n, int j, const StepTable& table) {
   }
 }
 
-void write_all_steps_warning(Engine& engine) {
-  TextFile& report = engine.run.report;
-  report.put(Line().a("Warning: ").i0(kMaxSteps).a(" values were calculated for moment-curvature."));
-  report.put("This usually indicates that the pile is too weak or is under-reinforced, where all "
-             "reinforcing steel has yielded.");
-  report.blank();
-  report.put("The input data should be examined and the amount of steel reinforcement should be "
-             "increased if necessary.");
-}
-
 // A curve whose first moment is not positive would give the pile no bending stiffness.
 void check_first_moment(Engine& engine, int n, int j, const StepTable& table) {
   if (table.row(1).M > 0.0) return;
@@ -203,28 +187,42 @@ void check_first_moment(Engine& engine, int n, int j, const StepTable& table) {
 void analyse_nonlinear_section(Engine& engine, int n, const PileSection& section) {
   SectionValues values = section_values(section, engine.options.IUNITS);
   if (!place_section_cage(engine, section, values)) throw RunStopped{};
+  const SectionReport report = section_report(engine);
+  write_dimension_block(report, section, values, axial_capacities(values));
   const auto sliced = std::make_unique<SlicedSection>();
   if (const SectionFault fault = Initialize_EI_Vars(values, *sliced)) {
     report_section_fault(engine, fault);
     throw RunStopped{};
+  }
+  if (values.prestressed()) write_prestress_block(report, values, sliced->prestress);
+  if (!values.pipe()) {
+    write_concrete_properties(report, values, sliced->concrete, section.aggregate_size);
   }
   check_thrusts(engine, sliced->capacities);
   if (n == 1) {
     PlotLine3(engine.run.plot, engine.thrusts.count, SectionKind::kNonlinear,
               thrust_source(engine));
   }
+  const ThrustList& list = engine.thrusts;
+  write_thrust_table(report,
+                     std::span<const double>(&list.T[1], static_cast<std::size_t>(list.count)));
+  write_run_message_legend(report, values.pipe());
   const auto table = std::make_unique<StepTable>();
-  for (int j = 1; j <= engine.thrusts.count; ++j) {
-    if (const SectionFault fault = moment_curvature(*sliced, engine.thrusts.T[j], *table)) {
+  const auto summary = std::make_unique<SectionSummary>();
+  for (int j = 1; j <= list.count; ++j) {
+    write_thrust_heading(report, list.T[j], values.type);
+    if (const SectionFault fault = moment_curvature(*sliced, list.T[j], *table)) {
       report_section_fault(engine, fault);
       throw RunStopped{};
     }
-    if (!values.pipe() && table->n_s == kMaxSteps) write_all_steps_warning(engine);
+    write_step_rows(report, *table, values.type);
     register_curve_warnings(engine, *table);
     check_first_moment(engine, n, j, *table);
     store_step_table(engine, n, j, *table);
+    add_to_summary(*summary, *table);
   }
-  for (int j = 1; j <= engine.thrusts.count; ++j) {
+  write_section_summary(report, n, *summary, values.pipe());
+  for (int j = 1; j <= list.count; ++j) {
     plot_curve(engine, SectionKind::kNonlinear, n, j);
     write_curve_file(engine, n, j);
   }
@@ -283,16 +281,9 @@ void analyse_table_section(Engine& engine, int n, const PileSection& section) {
     plot_curve(engine, kind, n, j);
   }
   if (section.type == kElasticPlastic) write_plastic_moments_at_nodes(engine, n, section);
-  if (section.type == kUserDefinedEI && n == 1) {
-    TextFile& report = engine.run.report;
-    report.put(Line()
-                   .a("Moment-Curvature properties for Section ")
-                   .i0(n)
-                   .a(" were determined from input nonlinear "));
-    report.put("M-EI properties. Bending stiffness values for computations will be determined by ");
-    report.put("interpolation along and in between curves using curvature and axial thrust "
-               "values. ");
-    report.blank();
+  if (section.type == kUserDefinedEI && n == 1) write_input_curves_note(section_report(engine), n);
+  if (section.type == kElasticPile || section.type == kElasticPlastic) {
+    write_closing_note(section_report(engine), section.type);
   }
 }
 

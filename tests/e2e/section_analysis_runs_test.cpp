@@ -2,6 +2,7 @@
 // records and files, the axial thrust checks and the failures of curves and file names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -141,6 +142,62 @@ TEST(SectionAnalysisRun, SteelPipeInItsElasticRangeDeflectsAsTheElasticPipe) {
   ASSERT_GT(b.head_deflection, 0.0);
   EXPECT_NEAR(a.head_deflection / b.head_deflection, 1.0, 1e-3);
   EXPECT_NEAR(a.max_moment / b.max_moment, 1.0, 1e-3);
+}
+
+// The pipe's report: its block without concrete, the one-message legend, rows of five numbers
+// and the capacity table with the LRFD note in place of the factored table.
+TEST(SectionAnalysisRun, SteelPipeReportsItsOwnBlocks) {
+  RunFolder folder;
+  ASSERT_EQ(folder.run(full_run(kPipeNonlinear, loading(5000.0, {0.0}))), 0);
+  const std::vector<std::string> report = folder.report();
+  const double pi = 3.141592653589793;
+  const double area = pi * (24.0 * 24.0 - 23.0 * 23.0) / 4.0;
+  const double Z = (24.0 * 24.0 * 24.0 - 23.0 * 23.0 * 23.0) / 6.0;
+  const auto at56 = [](const std::string& label, const std::string& rest) {
+    return Line(label).tab(56).a(rest).str();
+  };
+  EXPECT_TRUE(contains_block(
+      report, {"", "Dimensions and Properties of Steel Pipe Pile:", std::string(45, '-'), "",
+               at56("Length of Section", "=     40.00000 ft"),
+               at56("Outer Diameter of Pipe", "=     24.00000 in     "),
+               at56("Pipe Wall Thickness", "=      0.50000 in     "),
+               at56("Yield Stress of Pipe", "=     36.00000 ksi    "),
+               at56("Elastic Modulus", "=       29000. ksi    "),
+               at56("Cross-sectional Area", Line("= ").f(area, 12, 5).a(" sq. in.").str())}));
+  EXPECT_TRUE(contains_line(report, at56("Plastic Modulus, Z", Line("= ").f(Z, 12, 5).a(" in^3").str())));
+  EXPECT_TRUE(contains_line(report, at56("Plastic Moment Capacity = Fy Z",
+                                         Line("= ").f(36.0 * Z, 12, 5).a(" in-kip").str())));
+  EXPECT_TRUE(contains_block(
+      report, {"Axial Structural Capacities:", std::string(28, '-'), "",
+               at56("Nom. Axial Structural Capacity = Fy As", Line("= ").f(36.0 * area, 12, 3).a(" kips   ").str()),
+               at56("Nominal Axial Tensile Capacity  ", Line("= ").f(-36.0 * area, 12, 3).a(" kips   ").str()),
+               "", ""}));
+  EXPECT_FALSE(contains_line(report, "Concrete Properties:"));
+  EXPECT_TRUE(contains_block(report, {"", "Definition of Run Messages:", "",
+                                      "   Y = part of pipe section has yielded.", "", "",
+                                      "Axial Thrust Force =      0.000 kips  ", "",
+                                      "    Bending       Bending       Bending       Depth to     "
+                                      "Max Total    Run"}));
+  EXPECT_TRUE(contains_line(report, std::string("    rad/in.   ") + "    in-kip    " + "    kip-in2   " +
+                                        "       in     " + "      ksi     " + "     "));
+  const auto dashes = std::find(report.begin(), report.end(),
+                                " ------------- ------------- ------------- ------------- "
+                                "-------------  ---");
+  ASSERT_NE(dashes, report.end());
+  const std::size_t rows = static_cast<std::size_t>(dashes - report.begin()) + 1;
+  const MomentCurvatureCurve& curve = folder.engine().moment_curvature.curve(1, 1);
+  ASSERT_GT(curve.n_p, 10);
+  for (int p = 0; p < curve.n_p; ++p) EXPECT_EQ(report[rows + p].size(), 5u * 14u + 5u) << p;
+  EXPECT_EQ(report[rows + curve.n_p - 1].substr(72), " Y ");
+  EXPECT_TRUE(contains_block(
+      report, {" Load           Axial Thrust        Nominal Mom. Cap.",
+               "  No.              " + std::string(" kips  ") + std::string(14, ' ') + " in-kip",
+               " ----         ----------------     ------------------",
+               Line().i(1, 4).f(0.0, 22, 3).f(curve.M_n / 1000.0, 22, 1).str(), "",
+               "Note that the values in the above table are not factored by a strength",
+               "reduction factor for LRFD."}));
+  EXPECT_FALSE(contains_line(report, "Moment values interpolated at maximum compressive strain = 0.003"));
+  EXPECT_FALSE(contains_line(report, "reinforced concrete sections."));
 }
 
 TEST(SectionAnalysisRun, ThrustBeyondTheAxialCapacitiesEndsTheRunBeforeAnyCurve) {
