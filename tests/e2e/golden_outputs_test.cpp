@@ -72,11 +72,10 @@ std::vector<std::string> example_names() {
 
 class GoldenOutputs : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(GoldenOutputs, ReportPlotAndMessagesAreUnchanged) {
-  const std::string name = GetParam();
-  RunFolder folder;
-  folder.run(read_text(fs::path(TORVA_EXAMPLES_DIR) / (name + ".tp7")));
-  const bool update = std::getenv("TORVA_UPDATE_GOLDEN") != nullptr;
+// Compares the files the last run in `folder` wrote with the reference files of example
+// `name` (or, under TORVA_UPDATE_GOLDEN, rewrites the reference files).
+void check_outputs(const RunFolder& folder, const std::string& name, bool may_update) {
+  const bool update = may_update && std::getenv("TORVA_UPDATE_GOLDEN") != nullptr;
   const fs::path golden(TORVA_GOLDEN_DIR);
   for (const char* kind : {"report", "plot", "messages"}) {
     const std::string actual = steady_part(folder.file(std::string(kind) + ".txt"));
@@ -90,6 +89,30 @@ TEST_P(GoldenOutputs, ReportPlotAndMessagesAreUnchanged) {
     const std::string expected = read_text(reference);
     EXPECT_TRUE(expected == actual) << name << " " << kind << " differs from " << reference
                                     << " at " << first_difference(expected, actual);
+  }
+}
+
+std::string example_input(const std::string& name) {
+  return read_text(fs::path(TORVA_EXAMPLES_DIR) / (name + ".tp7"));
+}
+
+TEST_P(GoldenOutputs, ReportPlotAndMessagesAreUnchanged) {
+  RunFolder folder;
+  folder.run(example_input(GetParam()));
+  check_outputs(folder, GetParam(), true);
+}
+
+// One engine runs every example in turn, forwards and backwards: each run starts from the state
+// a fresh engine has, whatever the run before it left behind.
+TEST(GoldenOutputsInOneEngine, EveryRunStartsAfresh) {
+  std::vector<std::string> names = example_names();
+  RunFolder folder;
+  for (int round = 0; round < 2; ++round) {
+    for (const std::string& name : names) {
+      folder.run(example_input(name));
+      check_outputs(folder, name, false);
+    }
+    std::reverse(names.begin(), names.end());
   }
 }
 
