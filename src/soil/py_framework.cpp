@@ -413,23 +413,9 @@ SlopingGroundFactors sloping_ground_factors(double theta) {
 }
 
 SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two) {
-  // The same slope at every station of a run: the factors last worked out are kept (per
-  // thread, as engines may run side by side), which spares a tangent and two cosines a node.
-  struct Kept {
-    bool set = false;
-    double theta = 0.0, half_root_two = 0.0;
-    SlopingGroundFactors factors;
-  };
-  thread_local Kept kept;
-  if (kept.set && kept.theta == theta && kept.half_root_two == half_root_two) {
-    return kept.factors;
-  }
   const double t = std::fabs(theta);
   constexpr double kQuarterPi = 0.7853981633974483;
-  const SlopingGroundFactors factors{1.0 / (1.0 + std::tan(t)),
-                                     std::cos(t) * half_root_two / std::cos(t + kQuarterPi)};
-  kept = {true, theta, half_root_two, factors};
-  return factors;
+  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * half_root_two / std::cos(t + kQuarterPi)};
 }
 
 double clay_sloping_factor(const SlopingGroundFactors& factors, double theta, double Y) {

@@ -196,7 +196,8 @@ TEST_F(SoftClay, LaterPassesGiveTheModuliOfAFreshPass) {
       PYCurveDriver(engine(), 2);
       EXPECT_EQ(engine().py.EqDepth[2], kept_depth) << pattern.name << ", cyclic " << cyclic;
       for (int n = 1; n <= nodes().N; ++n) {
-        EXPECT_EQ(kept_Es[n], nodes().Es[n]) << pattern.name << ", cyclic " << cyclic << ", node " << n;
+        EXPECT_EQ(kept_Es[n], nodes().Es[n])
+            << pattern.name << ", cyclic " << cyclic << ", node " << n;
       }
     }
   }
