@@ -26,9 +26,9 @@ inline std::unique_ptr<Engine> make_bench_engine(const char* folder_name) {
   return engine;
 }
 
-// A vertical pile of one section of constant width on 500 equal increments.
-inline void make_bench_pile(Engine& engine, double length, double width) {
-  engine.options.NumIncrements = 500;
+// A vertical pile of one section of constant width on `increments` equal increments.
+inline void make_bench_pile(Engine& engine, double length, double width, int increments = 500) {
+  engine.options.NumIncrements = increments;
   Sections& sections = engine.sections;
   sections.count = 1;
   sections.point_count = 2;
@@ -38,8 +38,8 @@ inline void make_bench_pile(Engine& engine, double length, double width) {
   sections.points[0] = SectionPoint{0.0, width, 1.0, 1.0, 1.0, 0.0};
   sections.points[1] = SectionPoint{length, width, 1.0, 1.0, 1.0, 0.0};
   NodeTable& nodes = engine.nodes;
-  nodes.N = 501;
-  nodes.h = length / 500;
+  nodes.N = increments + 1;
+  nodes.h = length / increments;
   for (int i = 1; i <= nodes.N; ++i) {
     nodes.x[i] = (i - 1) * nodes.h;
     nodes.z[i] = nodes.x[i];

@@ -26,11 +26,11 @@ class OneSection final : public PileSectionView {
   double elastic_EI(double) const override { return kEI; }
 };
 
-// A 500-increment pile of constant width in three soft clay layers, its run files in a
-// temporary folder.
-std::unique_ptr<Engine> make_engine() {
+// A pile of constant width on `increments` increments (500 unless given) in three soft clay
+// layers, its run files in a temporary folder.
+std::unique_ptr<Engine> make_engine(int increments = 500) {
   auto engine = torva::bench::make_bench_engine("torva-py-bench");
-  torva::bench::make_bench_pile(*engine, kLength, kWidth);
+  torva::bench::make_bench_pile(*engine, kLength, kWidth, increments);
   NodeTable& nodes = engine->nodes;
   for (int i = 1; i <= nodes.N; ++i) nodes.EI[i] = kEI;
 
@@ -68,9 +68,10 @@ void py_pass_501_nodes(benchmark::State& state) {
 }
 BENCHMARK(py_pass_501_nodes)->Unit(benchmark::kMicrosecond);
 
-// One load case from cleared deflections to convergence, the soil update in every iteration.
-void soft_clay_load_case_501_nodes(benchmark::State& state) {
-  auto engine = make_engine();
+// One load case from cleared deflections to convergence, the soil update in every iteration,
+// on 500 increments (and, as soft_clay_load_case_101_nodes, on 100).
+void soft_clay_load_case(benchmark::State& state, int increments) {
+  auto engine = make_engine(increments);
   const OneSection section;
   const SolverContext context{section, {}};
   MomentCurvatureStiffness stiffness(section);
@@ -85,6 +86,11 @@ void soft_clay_load_case_501_nodes(benchmark::State& state) {
   }
   state.counters["solves"] = engine->solver.iterations;
 }
-BENCHMARK(soft_clay_load_case_501_nodes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(soft_clay_load_case, 501_nodes, 500)
+    ->Name("soft_clay_load_case_501_nodes")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(soft_clay_load_case, 101_nodes, 100)
+    ->Name("soft_clay_load_case_101_nodes")
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -217,6 +217,12 @@ class SavedNodePositions {
 
 // ---- The pass ------------------------------------------------------------------------------
 
+void clear_depth_parts(PYState& py) {
+  if (!py.depth_parts_filled) return;
+  for (NodeDepthPart& part : py.depth_parts) part.valid = false;
+  py.depth_parts_filled = false;
+}
+
 void layering_after_layer(Engine& engine, int layer) {
   const CriterionEntry* entry = criterion_of_layer(engine, layer);
   if (entry == nullptr) return;
@@ -242,6 +248,9 @@ void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch) {
   const SoilLayers& soil = engine.soil;
   const int error_before = engine.run.ErrorNumber;
   engine.py.NoLayeringCount = 0;
+  // The first pass of a solution (iteration 0 of a load case, 1 of any other) works out the
+  // depth-only parts of the node curves afresh; the passes after it read them back.
+  if (iteration <= 1) clear_depth_parts(engine.py);
   for (int i = 1; i <= soil.count; ++i) {
     // The bookkeeping runs for layers without nodes too: a thin layer below a rock or an elastic
     // subgrade is then known not to need an equivalent depth.
@@ -287,8 +296,18 @@ void PYOutputAtDepths(Engine& engine) {
 
 namespace {
 
+// The values of a station that follow from its distance along the pile alone.
+struct AlongPile {
+  double b, p_mult, y_mult;
+};
+
+AlongPile along_pile(const Engine& engine, double x) {
+  return {section_properties_at(engine, x).D, fn_pmult(engine, x), fn_ymult(engine, x)};
+}
+
 // What a station is wherever it lies: its place along the pile, its soil and group factors.
-Station station_at(const Engine& engine, const LayerCall& call, int index, double X, double x) {
+Station station_at(const Engine& engine, const LayerCall& call, int index, double X, double x,
+                   const AlongPile& along) {
   Station s;
   s.layer = call.layer;
   s.index = index;
@@ -297,9 +316,9 @@ Station station_at(const Engine& engine, const LayerCall& call, int index, doubl
   s.X = X;
   s.x = x;
   s.z = s.X - engine.soil.XS;
-  s.b = section_properties_at(engine, s.x).D;
-  s.p_mult = fn_pmult(engine, s.x);
-  s.y_mult = fn_ymult(engine, s.x);
+  s.b = along.b;
+  s.p_mult = along.p_mult;
+  s.y_mult = along.y_mult;
   // In output mode the direction of a printed curve on sloping ground follows the pile node of
   // the same number as the curve.
   s.Y = engine.nodes.y[index];
@@ -308,9 +327,18 @@ Station station_at(const Engine& engine, const LayerCall& call, int index, doubl
 
 }  // namespace
 
-Station node_station(const Engine& engine, const LayerCall& call, int node) {
+Station node_station(Engine& engine, const LayerCall& call, int node) {
   const NodeTable& nodes = engine.nodes;
-  Station s = station_at(engine, call, node, nodes.z[node], nodes.x[node]);
+  NodeDepthPart& part = engine.py.depth_parts[node];
+  const double X = nodes.z[node];
+  const double x = nodes.x[node];
+  if (!(part.valid && part.layer == call.layer && part.X == X && part.x == x)) {
+    const AlongPile along = along_pile(engine, x);
+    part = NodeDepthPart{.valid = true, .layer = call.layer, .X = X, .x = x, .b = along.b,
+                         .p_mult = along.p_mult, .y_mult = along.y_mult};
+    engine.py.depth_parts_filled = true;
+  }
+  Station s = station_at(engine, call, node, X, x, {part.b, part.p_mult, part.y_mult});
   const double soil_movement = engine.options.UseSoilMovement ? nodes.ysoil[node] : 0.0;
   s.y = std::fabs(s.Y - soil_movement) / s.y_mult;
   return s;
@@ -318,7 +346,8 @@ Station node_station(const Engine& engine, const LayerCall& call, int node) {
 
 Station output_station(const Engine& engine, const LayerCall& call, int record) {
   const NodeTable& nodes = engine.nodes;
-  Station s = station_at(engine, call, record, nodes.x[record], nodes.x[record]);
+  const double x = nodes.x[record];
+  Station s = station_at(engine, call, record, x, x, along_pile(engine, x));
   s.output = true;
   return s;
 }
@@ -380,9 +409,7 @@ void accumulate_layer_resistance(Engine& engine, const Station& station, double 
 }
 
 SlopingGroundFactors sloping_ground_factors(double theta) {
-  const double t = std::fabs(theta);
-  constexpr double kQuarterPi = 0.7853981633974483;
-  return {1.0 / (1.0 + std::tan(t)), std::cos(t) * single(0.70710677f) / std::cos(t + kQuarterPi)};
+  return sloping_ground_factors(theta, single(0.70710677f));
 }
 
 SlopingGroundFactors sloping_ground_factors(double theta, double half_root_two) {

@@ -72,7 +72,13 @@ struct Station {
   double y = 0.0;        // normal mode: |Y - soil movement| / y_mult (length)
 };
 
-Station node_station(const Engine& engine, const LayerCall& call, int node);
+// The station of pile node `node`. Its depth-only values (width, group multipliers) come from
+// the node's depth part when that is valid for the node's place, and are stored there
+// otherwise; a fresh entry has `soil_valid` false, for the criterion to fill.
+Station node_station(Engine& engine, const LayerCall& call, int node);
+
+// Marks every depth part as not worked out.
+void clear_depth_parts(PYState& py);
 Station output_station(const Engine& engine, const LayerCall& call, int record);
 
 // How often a criterion recomputes the equivalent depth of its layer.

@@ -115,17 +115,26 @@ constexpr double kHighStrengthSI = single(59.850323f);
   stop_run(engine, limiting ? errors.limit_not_a_number : errors.modulus_not_a_number);
 }
 
-// Resolves the soft clay curve at a station: properties, checks, effective depth.
-SoftClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s) {
+// The soil values of the curve at a station, which depend on its depth alone.
+struct SoftClaySoil {
+  double c = 0.0, gamma = 0.0, eps50 = 0.0, J = 0.0;
+  int warning = 0;  // the high-strength warning of the station, 0 when none
+};
+
+// Reads the soil values at a station and makes the checks on them.
+SoftClaySoil soil_at(Engine& engine, const LayerCall& call, const Station& s) {
   const SoftClayVariant& v = variant_of(call);
   const int units = engine.options.IUNITS;
+  SoftClaySoil soil;
   const double c = fn_c(engine, s.X);
+  soil.c = c;
   if (!s.first && c < 1e-10) report_zero_cohesion(engine, call, s, c);
   if (!at_layer_interface(engine, s.X)) {
-    if (units == kUnitsUS && c > kHighStrengthUS) WarningRegister(engine, -3041);
-    if (units == kUnitsSI && c > kHighStrengthSI) WarningRegister(engine, -3042);
+    if (units == kUnitsUS && c > kHighStrengthUS) soil.warning = -3041;
+    if (units == kUnitsSI && c > kHighStrengthSI) soil.warning = -3042;
   }
-  const double gamma = fn_gamma_avg(engine, s.X);
+  if (soil.warning != 0) WarningRegister(engine, soil.warning);
+  soil.gamma = fn_gamma_avg(engine, s.X);
   double eps50 = fn_eps50(engine, s.X);
   if (eps50 <= 0.0) {
     if (units != kUnitsUS && units != kUnitsSI) {
@@ -138,30 +147,80 @@ SoftClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s)
     }
     eps50 = soft_clay_default_eps50(units, c);
   }
-  const double J = v.user_J ? fn_J(engine, s.X) : engine.py.soft_clay_J;
+  soil.eps50 = eps50;
+  soil.J = v.user_J ? fn_J(engine, s.X) : engine.py.soft_clay_J;
+  return soil;
+}
 
+// What the curve at a station is built from: its soil values, and the effective depth, worked
+// out again at every pass since the layers above may change it.
+SoftClayInputs inputs_at(Engine& engine, const LayerCall& call, const Station& s,
+                         const SoftClaySoil& values) {
+  const int units = engine.options.IUNITS;
   NodeSoilParameters soil;
   soil.b = s.b;
-  soil.c = c;
-  soil.gamma = gamma;
-  soil.J = J;
+  soil.c = values.c;
+  soil.gamma = values.gamma;
+  soil.J = values.J;
   soil.z0 = s.z;
   const double tolerance = units == kUnitsUS ? 1e-8 : 2.54e-10;
-  const double z_e = effective_depth(engine, s, soil, EqDepthUpdate::kEveryPass, tolerance);
-
   SoftClayInputs in;
-  in.c = c;
-  in.gamma = gamma;
-  in.eps50 = eps50;
-  in.J = J;
+  in.c = values.c;
+  in.gamma = values.gamma;
+  in.eps50 = values.eps50;
+  in.J = values.J;
   in.b = s.b;
-  in.z_e = z_e;
+  in.z_e = effective_depth(engine, s, soil, EqDepthUpdate::kEveryPass, tolerance);
   in.theta = engine.inclination.slope_minus_batter;
   in.Y = s.Y;
   in.cyclic = engine.options.CyclicLoading;
-  in.user_J = v.user_J;
+  in.user_J = variant_of(call).user_J;
   in.us_units = units == kUnitsUS;
-  return soft_clay_at_depth(in);
+  return in;
+}
+
+// Places of a node's depth part (NodeDepthPart::soil).
+enum Slot : std::size_t {
+  kC, kGamma, kEps50, kJ,        // soil values
+  kZe, kFactor,                  // what the kept curve was built for
+  kY50, kPu, kPuc, kPcr, kKmax, kNearSurface,  // the kept curve
+};
+
+// The curve at a pile node. Its soil values are read at the first pass of a solution and kept in
+// the node's depth part, with the last curve built and the effective depth and sloping factor it
+// was built for. A later pass registers the node's warning again, as every pass does, works out
+// the effective depth and the factor of the present deflection, and builds the curve again only
+// when one of them differs.
+SoftClayCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
+                         const SlopingGroundFactors& slope) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  SoftClaySoil values;
+  if (part.soil_valid) {
+    if (part.warning != 0) WarningRegister(engine, part.warning);
+    values = {kept[kC], kept[kGamma], kept[kEps50], kept[kJ], part.warning};
+  } else {
+    values = soil_at(engine, call, s);
+  }
+  const SoftClayInputs in = inputs_at(engine, call, s, values);
+  const double factor = clay_sloping_factor(slope, in.theta, in.Y);
+  if (part.soil_valid && kept[kZe] == in.z_e && kept[kFactor] == factor) {
+    SoftClayCurve curve;
+    curve.cyclic = in.cyclic;
+    curve.y50 = kept[kY50];
+    curve.p_u = kept[kPu];
+    curve.p_uc = kept[kPuc];
+    curve.p_cr = kept[kPcr];
+    curve.K_max = kept[kKmax];
+    curve.near_surface = kept[kNearSurface] != 0.0;
+    return curve;
+  }
+  const SoftClayCurve curve = soft_clay_at_depth(in, slope).curve;
+  kept = {values.c, values.gamma, values.eps50, values.J, in.z_e, factor, curve.y50, curve.p_u,
+          curve.p_uc, curve.p_cr, curve.K_max, curve.near_surface ? 1.0 : 0.0};
+  part.warning = values.warning;
+  part.soil_valid = true;
+  return curve;
 }
 
 // ---- Output mode ---------------------------------------------------------------------------
@@ -257,6 +316,10 @@ double soft_clay_p(const SoftClayCurve& curve, double y) {
 }
 
 SoftClayAtDepth soft_clay_at_depth(const SoftClayInputs& in) {
+  return soft_clay_at_depth(in, sloping_ground_factors(in.theta));
+}
+
+SoftClayAtDepth soft_clay_at_depth(const SoftClayInputs& in, const SlopingGroundFactors& slope) {
   SoftClayAtDepth d;
   d.in = in;
   const double b = in.b;
@@ -266,7 +329,7 @@ SoftClayAtDepth soft_clay_at_depth(const SoftClayInputs& in) {
   d.ratio = in.z_e * in.J / b + 3.0 + in.z_e * in.gamma / c;
   d.x_r = 6.0 * b * c / (in.J * c + in.gamma * b);
   d.X_r = std::fmax(d.x_r, 2.5 * b);
-  d.slope = sloping_ground_factors(in.theta);
+  d.slope = slope;
   d.s = clay_sloping_factor(d.slope, in.theta, in.Y);
   const double r = std::fabs(in.theta) > 1e-20 ? d.ratio * d.s : d.ratio;
   // With no strength c b r is 0 times 0/0; its limit is the weight term z_e gamma b.
@@ -310,11 +373,11 @@ void soft_clay_moduli(Engine& engine, const LayerCall& call) {
   const double h = engine.nodes.h;
   const int i = call.layer;
   PYState& py = engine.py;
+  const SlopingGroundFactors slope = sloping_ground_factors(engine.inclination.slope_minus_batter);
   SoftClayCurve previous;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const SoftClayAtDepth d = resolve(engine, call, s);
-    const SoftClayCurve& curve = d.curve;
+    const SoftClayCurve curve = node_curve(engine, call, s, slope);
 
     double Es = 0.0;
     if (s.y < kSoftClayLimitFraction * curve.y50) {
@@ -339,7 +402,8 @@ void soft_clay_moduli(Engine& engine, const LayerCall& call) {
     }
     if (s.last) F += curve.p_u * h;
     if (soil.XS < -0.00001 && i == 1) {
-      F = (3.0 * d.in.c * s.b + curve.p_u) / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
+      const double c = py.depth_parts[n].soil[kC];
+      F = (3.0 * c * s.b + curve.p_u) / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
     }
     previous = curve;
   }
@@ -352,7 +416,8 @@ void soft_clay_curves(Engine& engine, const LayerCall& call) {
       v.user_J ? kSoftClayJStaticPoints : soft_clay_static_points();
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const SoftClayAtDepth d = resolve(engine, call, s);
+    const SoftClayAtDepth d =
+        soft_clay_at_depth(inputs_at(engine, call, s, soil_at(engine, call, s)));
     report_block(engine, call, s, d);
 
     // "SoftClay" prints a record's own deflections when it has them.

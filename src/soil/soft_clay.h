@@ -56,6 +56,9 @@ struct SoftClayAtDepth {
 };
 
 SoftClayAtDepth soft_clay_at_depth(const SoftClayInputs& in);
+// The same with the sloping-ground factors of in.theta already worked out (they are the same at
+// every depth).
+SoftClayAtDepth soft_clay_at_depth(const SoftClayInputs& in, const SlopingGroundFactors& slope);
 
 // eps50 for a strength c when the input leaves it at 0 (US customary or SI units; the bands are
 // 500, 1000, 2000 and 4000 lb/ft^2). General units have no default: 0.

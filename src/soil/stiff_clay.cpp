@@ -155,7 +155,7 @@ double average_from_first_node(Engine& engine, int layer, double X, double c_X) 
 // Resolves the curve at a station: properties, defaults, checks, effective depth. `running`
 // carries the "StfClyBW" average from node to node in normal mode (null in output mode).
 StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, double Y,
-                         RunningAverage* running) {
+                         RunningAverage* running, const SlopingGroundFactors& slope) {
   const StiffClayVariant& v = variant_of(call);
   const int units = engine.options.IUNITS;
   const int i = call.layer;
@@ -220,7 +220,13 @@ StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s
   in.theta = engine.inclination.slope_minus_batter;
   in.Y = Y;
   in.cyclic = cyclic;
-  return stiff_clay_at_depth(in);
+  return stiff_clay_at_depth(in, slope);
+}
+
+// The sloping-ground factors of the run's slope in the variant of the layer.
+SlopingGroundFactors layer_slope_factors(const Engine& engine, const LayerCall& call) {
+  return sloping_ground_factors(engine.inclination.slope_minus_batter,
+                                variant_of(call).half_root_two);
 }
 
 // ---- Output mode ---------------------------------------------------------------------------
@@ -370,15 +376,19 @@ double stiff_clay_p(const StiffClayCurve& c, double y) {
 }
 
 StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in) {
+  const StiffClayVariant& v = in.kind == StiffClayKind::kWithWater      ? kWithWater
+                              : in.kind == StiffClayKind::kWithoutWater ? kWithoutWater
+                                                                        : kWithK;
+  return stiff_clay_at_depth(in, sloping_ground_factors(in.theta, v.half_root_two));
+}
+
+StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in, const SlopingGroundFactors& slope) {
   StiffClayAtDepth d;
   d.in = in;
   const double b = in.b;
   const double c = in.c;
   const double z_e = in.z_e;
-  const StiffClayVariant& v = in.kind == StiffClayKind::kWithWater      ? kWithWater
-                              : in.kind == StiffClayKind::kWithoutWater ? kWithoutWater
-                                                                        : kWithK;
-  d.slope = sloping_ground_factors(in.theta, v.half_root_two);
+  d.slope = slope;
   if (std::fabs(in.theta) > 1e-20) d.s = stiff_clay_sloping_factor(d.slope, in.theta, in.Y);
 
   StiffClayCurve& curve = d.curve;
@@ -492,9 +502,10 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
   double& F = engine.py.FLayer[i];
   RunningAverage running;
   double previous_p_u = 0.0;
+  const SlopingGroundFactors slope = layer_slope_factors(engine, call);
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const StiffClayAtDepth d = resolve(engine, call, s, s.Y, &running);
+    const StiffClayAtDepth d = resolve(engine, call, s, s.Y, &running, slope);
     const StiffClayCurve& curve = d.curve;
 
     double Es = 0.0;
@@ -528,7 +539,8 @@ void stiff_clay_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
     const StiffClayAtDepth d =
-        resolve(engine, call, s, pile_deflection_at_depth(engine, s.X), nullptr);
+        resolve(engine, call, s, pile_deflection_at_depth(engine, s.X), nullptr,
+                layer_slope_factors(engine, call));
     report_block(engine, call, s, d);
     const std::array<double, 17> ys = stiff_clay_points(d.curve, engine.options.NumCycles);
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};

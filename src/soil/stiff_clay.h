@@ -59,6 +59,9 @@ struct StiffClayAtDepth {
 };
 
 StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in);
+// The same with the sloping-ground factors of in.theta already worked out (they are the same at
+// every depth of a layer).
+StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in, const SlopingGroundFactors& slope);
 
 // The 17 deflections of the printed curve.
 std::array<double, 17> stiff_clay_points(const StiffClayCurve& curve, double N);

@@ -26,6 +26,8 @@ class LiquefiedSand : public PYFixture {
 
   double modulus_at(int n, double Y) {
     nodes().y[n] = Y;
+    // The model may have changed since the last pass: its depth parts are worked out again.
+    clear_depth_parts(engine().py);
     PYCurveDriver(engine(), 2);
     return nodes().Es[n];
   }

@@ -122,6 +122,8 @@ class PYFixture : public ::testing::Test {
   // Es of node n after one pass with deflection Y there; the node is put back at rest.
   double modulus_after_pass(int n, double Y) {
     nodes().y[n] = Y;
+    // The model may have changed since the last pass: its depth parts are worked out again.
+    clear_depth_parts(engine().py);
     PYCurveDriver(engine(), 2);
     nodes().y[n] = 0.0;
     return nodes().Es[n];

@@ -60,6 +60,8 @@ class SandLayers : public PYFixture {
   // Es of node n (depth 12 (n - 1) in) after a pass with deflection Y there.
   double modulus_at(int n, double Y) {
     nodes().y[n] = Y;
+    // The model may have changed since the last pass: its depth parts are worked out again.
+    clear_depth_parts(engine().py);
     PYCurveDriver(engine(), 2);
     return nodes().Es[n];
   }

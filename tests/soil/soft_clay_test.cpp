@@ -56,6 +56,8 @@ class SoftClay : public PYFixture {
   // Es of node n (at depth 12 (n - 1)) after one pass with deflection Y there.
   double modulus_at(int n, double Y) {
     nodes().y[n] = Y;
+    // The model may have changed since the last pass: its depth parts are worked out again.
+    clear_depth_parts(engine().py);
     PYCurveDriver(engine(), 2);
     return nodes().Es[n];
   }
@@ -161,6 +163,72 @@ TEST_F(SoftClay, SoilMovementIsSubtractedAndLoadsTheNode) {
   const double Es = modulus_at(11, 0.8);  // the soil sees 0.6 = y50
   EXPECT_NEAR(Es, 360.0 / 0.6, 1e-9);
   EXPECT_NEAR(nodes().W[11], 0.2 * Es, 1e-9);
+}
+
+// The passes after the first of a solution read the depth-only part of every node's curve
+// back: they give the moduli a pass worked out afresh gives, bit for bit, while the sloping-ground
+// factor follows the sign of each node's deflection, the equivalent depth of the layer below
+// follows the resistance of the layer above, and the curve changes with cyclic loading.
+TEST_F(SoftClay, LaterPassesGiveTheModuliOfAFreshPass) {
+  set_layer_bottom(1, 240.0);
+  add_layer(criterion::kSoftClay, 240.0, 600.0, {kGamma, 2.0 * kC, kEps50, 0.0, 0.0});
+  assign_layers();
+  engine().inclination.slope_minus_batter = 0.2;
+  struct Pattern {
+    const char* name;
+    double (*Y)(int n);
+  };
+  const Pattern patterns[] = {
+      {"all positive", [](int n) { return 0.9 - 0.02 * n; }},
+      {"all negative", [](int n) { return -0.9 + 0.02 * n; }},
+      {"crossing zero", [](int n) { return 0.4 - 0.03 * n; }},
+      {"at rest", [](int) { return 0.0; }},
+  };
+  for (const bool cyclic : {false, true}) {
+    engine().options.CyclicLoading = cyclic;
+    PYCurveDriver(engine(), 0);  // the first pass of the solution
+    for (const Pattern& pattern : patterns) {
+      for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = pattern.Y(n);
+      PYCurveDriver(engine(), 2);
+      const PerNode<double> kept_Es = nodes().Es;
+      const double kept_depth = engine().py.EqDepth[2];
+      clear_depth_parts(engine().py);
+      PYCurveDriver(engine(), 2);
+      EXPECT_EQ(engine().py.EqDepth[2], kept_depth) << pattern.name << ", cyclic " << cyclic;
+      for (int n = 1; n <= nodes().N; ++n) {
+        EXPECT_EQ(kept_Es[n], nodes().Es[n])
+            << pattern.name << ", cyclic " << cyclic << ", node " << n;
+      }
+    }
+  }
+}
+
+// A warning registered at a node in every pass is registered in the passes that read the
+// node's depth part back as often as in the first.
+TEST_F(SoftClay, EveryPassRegistersTheStrengthWarningsAgain) {
+  engine().profile.c[1] = engine().profile.c[2] = 9.0;
+  assign_layers();
+  PYCurveDriver(engine(), 0);
+  const int first = engine().warnings.WarningCount[3041];
+  EXPECT_EQ(first, 41);
+  for (int k = 1; k <= 3; ++k) PYCurveDriver(engine(), k);
+  EXPECT_EQ(engine().warnings.WarningCount[3041], 4 * first);
+}
+
+// A new solution (a pass numbered 0 or 1) reads the soil again: a change of the model between
+// solutions reaches the moduli.
+TEST_F(SoftClay, ANewSolutionReadsTheSoilAgain) {
+  nodes().y[11] = kY50;
+  PYCurveDriver(engine(), 0);
+  PYCurveDriver(engine(), 2);
+  const double before = nodes().Es[11];
+  engine().profile.c[1] = engine().profile.c[2] = 2.0 * kC;
+  PYCurveDriver(engine(), 1);
+  EXPECT_NE(nodes().Es[11], before);
+  const double after = nodes().Es[11];
+  clear_depth_parts(engine().py);
+  PYCurveDriver(engine(), 2);
+  EXPECT_EQ(nodes().Es[11], after);
 }
 
 TEST(SoftClayEps50, DefaultsByStrengthBand) {
