@@ -2,7 +2,8 @@
 # Installs what building Torva needs on a fresh Debian machine (as root); does nothing when
 # everything is already there.
 set -euo pipefail
-packages=(g++ cmake make googletest libgtest-dev libbenchmark-dev libcli11-dev)
+packages=(g++ cmake make googletest libgtest-dev libbenchmark-dev libcli11-dev
+          clang libclang-rt-14-dev libfuzzer-14-dev)  # the last three: scripts/fuzz.sh
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -22,6 +22,9 @@ namespace errors {
 inline constexpr ErrorId kInputTooManySections{117, "INP00017"};
 inline constexpr ErrorId kInputConcreteStrength{126, "INP00026"};
 inline constexpr ErrorId kInputFieldTestValue{132, "INP00032"};
+inline constexpr ErrorId kInputPhysicalRange{134, "INP00034"};
+inline constexpr ErrorId kInputDepthOrder{135, "INP00035"};
+inline constexpr ErrorId kInputValueRange{136, "INP00036"};
 // Documented with the code of its stored number.
 inline constexpr ErrorId kInputLoessCycles{170, "INP00170"};
 inline constexpr ErrorId kInputWeakRockModulus{164, "INP00064"};
@@ -62,6 +65,8 @@ inline constexpr ErrorId kRunNoMomentCurvature{254, "RUN00054"};
 inline constexpr ErrorId kRunStrandHalfWidth{255, "RUN00055"};
 inline constexpr ErrorId kRunCriterionUnavailable{256, "RUN00056"};
 inline constexpr ErrorId kRunAnalysisUnavailable{259, "RUN00059"};
+inline constexpr ErrorId kRunResultNotFinite{260, "RUN00060"};
+inline constexpr ErrorId kRunSameFile{261, "RUN00061"};
 inline constexpr ErrorId kInternal{999, "RUN00999"};
 }  // namespace errors
 

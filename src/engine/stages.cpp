@@ -9,6 +9,7 @@
 #include "report/plot_records.h"
 #include "response/load_case_iteration.h"
 #include "response/lrfd.h"
+#include "response/result_checks.h"
 #include "response/results.h"
 #include "soil/py_framework.h"
 
@@ -113,6 +114,7 @@ void solve_load_case(Engine& engine, int j, int py_request) {
   MomentCurvatureStiffness stiffness(sections);
   const Convergence convergence = iterate_load_case(engine, context, soil, stiffness);
   report_load_case_convergence(engine, j, convergence);
+  check_load_case_results(engine);
 
   if (j == 1) {
     if (py_request > 0) {
