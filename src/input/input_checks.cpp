@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "engine/errors.h"
@@ -21,18 +20,24 @@ const std::vector<StoredReal>& stored_reals(const Engine& engine) {
   return engine.run.input ? engine.run.input->stored_reals() : kNone;
 }
 
-// The line a value of the model was last read from; nullopt for a value no record stored.
-std::optional<int> line_of(const Engine& engine, const double& value) {
+// The record that last stored a value of the model; nullptr for a value no record stored.
+const StoredReal* origin_of(const Engine& engine, const double& value) {
   const std::vector<StoredReal>& stored = stored_reals(engine);
   for (auto entry = stored.rbegin(); entry != stored.rend(); ++entry) {
-    if (entry->target == &value) return entry->line;
+    if (entry->target == &value) return &*entry;
   }
-  return std::nullopt;
+  return nullptr;
 }
 
 std::string with_line(const Engine& engine, const double& value) {
-  const std::optional<int> line = line_of(engine, value);
-  return line ? " (line " + std::to_string(*line) + ")" : std::string();
+  const StoredReal* origin = origin_of(engine, value);
+  return origin ? " (line " + std::to_string(origin->line) + ")" : std::string();
+}
+
+// A value as the input gave it (before its conversion to the units of the analysis).
+double as_given(const Engine& engine, const double& value) {
+  const StoredReal* origin = origin_of(engine, value);
+  return origin ? origin->value : value;
 }
 
 // Whether a stored value lies in the model (and not in a reader's local variable, which is
@@ -68,12 +73,15 @@ struct PropertyRecord {
   raise_error(record.engine, errors::kInputPhysicalRange,
               std::string("The ") + (record.top ? "top" : "bottom") + " property record of soil layer " +
                   std::to_string(record.layer) + " (" + CriterionNameTable[code] + ") gives " +
-                  name + " = " + value_text(value) + with_line(record.engine, value) + ".",
+                  name + " = " + value_text(as_given(record.engine, value)) +
+                  with_line(record.engine, value) + ".",
               std::string("Give ") + allowed + ".");
 }
 
 void not_negative(const PropertyRecord& record, const char* name, const double& value) {
-  if (value < 0.0) property_error(record, name, value, (std::string(name) + " of 0 or more").c_str());
+  if (value < 0.0) {
+    property_error(record, name, value, (std::string(name) + " a value of 0 or more").c_str());
+  }
 }
 
 void friction_angle(const PropertyRecord& record, const double& phi) {
@@ -167,7 +175,8 @@ void check_pile_widths(Engine& engine) {
         if (width > 0.0) continue;
         raise_error(engine, errors::kInputPhysicalRange,
                     "Pile section " + std::to_string(n) + " has " + name + " " +
-                        value_text(width) + " at its " + (top ? "top" : "bottom") + ".",
+                        value_text(width) + " " + engine.run.labels.length + " at its " +
+                        (top ? "top" : "bottom") + ".",
                     "Give the section a width greater than zero.");
       }
     }
@@ -183,9 +192,8 @@ void check_ascending(Engine& engine, const std::string& table, const DepthColumn
   for (int k = 2; k <= count; ++k) {
     if (depth[k] >= depth[k - 1]) continue;
     raise_error(engine, errors::kInputDepthOrder,
-                "Row " + std::to_string(k) + " of " + table + " lies at the depth " +
-                    value_text(depth[k]) + ", above row " + std::to_string(k - 1) + " at " + value_text(depth[k - 1]) +
-                    with_line(engine, depth[k]) + ".",
+                "Row " + std::to_string(k) + " of " + table + with_line(engine, depth[k]) +
+                    " lies above row " + std::to_string(k - 1) + ".",
                 "Give the rows from the shallowest to the deepest.");
   }
 }

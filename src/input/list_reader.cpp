@@ -223,7 +223,8 @@ ReadStatus ListReader::record(std::span<const ReadTarget> targets) {
       if (item.empty) continue;
       error = store(targets[filled], item);
       if (!error && std::holds_alternative<double*>(targets[filled])) {
-        stored_reals_.push_back({std::get<double*>(targets[filled]), line_number_});
+        const double* target = std::get<double*>(targets[filled]);
+        stored_reals_.push_back({target, line_number_, *target});
       }
     }
     if (error) {

@@ -38,6 +38,7 @@ using ReadTarget = std::variant<int*, double*, std::string*>;
 struct StoredReal {
   const double* target;
   int line;
+  double value;  // as read
 };
 
 class ListReader {
