@@ -74,8 +74,8 @@ RunFiles plan_run(const fs::path& input, const fs::path& out_dir) {
   fs::path folder = fs::absolute(out_dir).lexically_normal();
   if (folder.filename().empty()) folder = folder.parent_path();  // a trailing separator
   const std::string stem = input.stem().string();
-  return {fs::absolute(input).lexically_normal(), folder / (stem + "-report.txt"), folder / (stem + "-plot.txt"),
-          folder / (stem + "-messages.txt")};
+  return {fs::absolute(input).lexically_normal(), folder / (stem + "-report.txt"),
+          folder / (stem + "-plot.txt"), folder / (stem + "-messages.txt")};
 }
 
 int run_engine(const RunFiles& files) {

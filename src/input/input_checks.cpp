@@ -71,10 +71,11 @@ struct PropertyRecord {
                                  const double& value, const char* allowed) {
   const int code = record.engine.soil.i_SoilLayer_py_Type[record.layer];
   raise_error(record.engine, errors::kInputPhysicalRange,
-              std::string("The ") + (record.top ? "top" : "bottom") + " property record of soil layer " +
-                  std::to_string(record.layer) + " (" + CriterionNameTable[code] + ") gives " +
-                  name + " = " + value_text(as_given(record.engine, value)) +
-                  with_line(record.engine, value) + ".",
+              std::string("The ") + (record.top ? "top" : "bottom") +
+                  " property record of soil layer " + std::to_string(record.layer) + " (" +
+                  CriterionNameTable[code] + ") gives " + name + " = " +
+                  value_text(as_given(record.engine, value)) + with_line(record.engine, value) +
+                  ".",
               std::string("Give ") + allowed + ".");
 }
 
@@ -96,7 +97,7 @@ void subgrade_modulus(const PropertyRecord& record, const double& k) {
   const int code = record.engine.soil.i_SoilLayer_py_Type[record.layer];
   const bool stiff_clay =
       code == criterion::kStiffClayWithWater || code == criterion::kStiffClayWithoutWaterK;
-  if (stiff_clay && (record.top ? k == -1.0 : true)) return;
+  if (stiff_clay && (!record.top || k == -1.0)) return;
   if (k < 0.0) {
     property_error(record, "the subgrade modulus k", k,
                    "a subgrade modulus k greater than 0, or 0 for the default value");
@@ -174,9 +175,9 @@ void check_pile_widths(Engine& engine) {
       for (const auto& [name, width] : widths) {
         if (width > 0.0) continue;
         raise_error(engine, errors::kInputPhysicalRange,
-                    "Pile section " + std::to_string(n) + " has " + name + " " +
-                        value_text(width) + " " + engine.run.labels.length + " at its " +
-                        (top ? "top" : "bottom") + ".",
+                    "Pile section " + std::to_string(n) + " has " + name + " " + value_text(width) +
+                        " " + engine.run.labels.length + " at its " + (top ? "top" : "bottom") +
+                        ".",
                     "Give the section a width greater than zero.");
       }
     }
@@ -209,7 +210,8 @@ void check_depth_tables(Engine& engine) {
                   engine.loading.distributed.count);
   for (int j = 1; j <= engine.lrfd.group_count; ++j) {
     check_ascending(engine, "the distributed load of LRFD loading group " + std::to_string(j),
-                    engine.lrfd.groups[j].distributed.depth, engine.lrfd.groups[j].distributed.count);
+                    engine.lrfd.groups[j].distributed.depth,
+                    engine.lrfd.groups[j].distributed.count);
   }
 }
 

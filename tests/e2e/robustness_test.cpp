@@ -30,7 +30,8 @@ std::string example(const std::string& name) {
 }
 
 // The text with each `from` (which must occur) replaced by its `to`, first occurrence only.
-std::string edited(std::string text, const std::vector<std::pair<std::string, std::string>>& edits) {
+std::string edited(std::string text,
+                   const std::vector<std::pair<std::string, std::string>>& edits) {
   for (const auto& [from, to] : edits) {
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
@@ -84,8 +85,8 @@ std::vector<BadInput> bad_inputs() {
       reversed_rows("1 2 1.0\n2 12 0.5\n3 25 0\n", "1 25 0\n2 12 0.5\n3 2 1.0\n", "2 12 0.5");
   const auto [factors, factor_line] =
       reversed_rows("1 2 0.7 1.0\n2 60 0.7 1.0\n", "1 60 0.7 1.0\n2 2 0.7 1.0\n", "2 2 0.7");
-  const auto [loads, load_line] = reversed_rows("1 0 100\n2 24 100\n", "1 24 100\n2 0 100\n",
-                                                "2 0 100");
+  const auto [loads, load_line] =
+      reversed_rows("1 0 100\n2 24 100\n", "1 24 100\n2 0 100\n", "2 0 100");
 
   return {
       // A section length that is infinite in inches: its nodes' depths were not numbers.
@@ -93,13 +94,12 @@ std::vector<BadInput> bad_inputs() {
        "Problem: Line " + std::to_string(length_line) +
            " of the input data file gives the value 1e+308, which is not a finite number of "
            "magnitude 1e30 or less."},
-      {"section length beyond 1e30 only in inches", edited(clay, {{"\n60.0\n", "\n1e29\n"}}),
-       136,
+      {"section length beyond 1e30 only in inches", edited(clay, {{"\n60.0\n", "\n1e29\n"}}), 136,
        "Problem: Line " + std::to_string(length_line) +
            " of the input data file gives the value 1.2e+30 once converted to the units of the "
            "analysis, which is not a finite number of magnitude 1e30 or less."},
-      {"axial thrust of 1e308", edited(clay, {{"1 1 20000.0 0.0 0.0 1", "1 1 20000.0 0.0 1e308 1"}}),
-       136,
+      {"axial thrust of 1e308",
+       edited(clay, {{"1 1 20000.0 0.0 0.0 1", "1 1 20000.0 0.0 1e308 1"}}), 136,
        "Problem: Line " + std::to_string(case1_line) +
            " of the input data file gives the value 1e+308, which is not a finite number of "
            "magnitude 1e30 or less."},
@@ -110,36 +110,40 @@ std::vector<BadInput> bad_inputs() {
            "magnitude 1e30 or less."},
 
       // Properties that changed the sign of the answer or made its curves not numbers.
-      {"negative unit weight of soft clay", one_layer("1 0.0 70.0", "-50.0 400.0 0.02", "50.0 1000.0 0.01"),
-       134,
+      {"negative unit weight of soft clay",
+       one_layer("1 0.0 70.0", "-50.0 400.0 0.02", "50.0 1000.0 0.01"), 134,
        "Problem: The top property record of soil layer 1 (SoftClay) gives the effective unit "
-       "weight = -50 (" + line_text(clay_top_line) + ")."},
-      {"negative eps50 of soft clay", one_layer("1 0.0 70.0", "50.0 400.0 -0.02", "50.0 1000.0 0.01"),
-       134,
+       "weight = -50 (" +
+           line_text(clay_top_line) + ")."},
+      {"negative eps50 of soft clay",
+       one_layer("1 0.0 70.0", "50.0 400.0 -0.02", "50.0 1000.0 0.01"), 134,
        "Problem: The top property record of soil layer 1 (SoftClay) gives the strain eps50 = "
-       "-0.02 (" + line_text(clay_top_line) + ")."},
-      {"friction angle of 1e30 in Reese sand", one_layer("5 0.0 70.0", "50.0 34.0 0.0", "50.0 1e30 0.0"),
-       134,
+       "-0.02 (" +
+           line_text(clay_top_line) + ")."},
+      {"friction angle of 1e30 in Reese sand",
+       one_layer("5 0.0 70.0", "50.0 34.0 0.0", "50.0 1e30 0.0"), 134,
        "Problem: The bottom property record of soil layer 1 (Sand) gives the friction angle phi "
-       "= 1e+30 (" + line_text(clay_top_line + 1) + ")."},
-      {"negative k in API sand", one_layer("6 0.0 70.0", "50.0 34.0 -25.0", "50.0 34.0 25.0"),
-       134,
+       "= 1e+30 (" +
+           line_text(clay_top_line + 1) + ")."},
+      {"negative k in API sand", one_layer("6 0.0 70.0", "50.0 34.0 -25.0", "50.0 34.0 25.0"), 134,
        "Problem: The top property record of soil layer 1 (API Sand) gives the subgrade modulus k "
-       "= -25 (" + line_text(clay_top_line) + ")."},
+       "= -25 (" +
+           line_text(clay_top_line) + ")."},
       {"negative unit weight of liquefied sand", one_layer("7 0.0 70.0", "-1e6", "50.0"), 134,
        "Problem: The top property record of soil layer 1 (Liq Sand) gives the effective unit "
-       "weight = -1000000 (" + line_text(clay_top_line) + ")."},
-      {"negative elastic subgrade modulus", edited(si, {{"10.0 20000.0\n10.0 20000.0", "10.0 20000.0\n10.0 -20000.0"}}),
-       134,
+       "weight = -1000000 (" +
+           line_text(clay_top_line) + ")."},
+      {"negative elastic subgrade modulus",
+       edited(si, {{"10.0 20000.0\n10.0 20000.0", "10.0 20000.0\n10.0 -20000.0"}}), 134,
        "Problem: The bottom property record of soil layer 1 (Elast SG) gives the elastic "
-       "subgrade modulus = -20000 (" + line_text(line_number(si, "10.0 20000.0") + 1) + ")."},
+       "subgrade modulus = -20000 (" +
+           line_text(line_number(si, "10.0 20000.0") + 1) + ")."},
       {"negative pile width", edited(clay, {{"24.0\n24.0\n", "-24.0\n24.0\n"}}), 134,
        "Problem: Pile section 1 has the pile width -24 in at its top."},
 
       // Tables given deepest first were ignored as if they were not there.
       {"soil movements deepest first", movements, 135,
-       "Problem: Row 2 of the soil movements (" + line_text(movement_line) +
-           ") lies above row 1."},
+       "Problem: Row 2 of the soil movements (" + line_text(movement_line) + ") lies above row 1."},
       {"p-y modification factors deepest first", factors, 135,
        "Problem: Row 2 of the p-y modification factors (" + line_text(factor_line) +
            ") lies above row 1."},
@@ -200,8 +204,8 @@ TEST(Robustness, AnOutputThatCannotBeWrittenIsRuntimeError8) {
     folder.write("input.tp7", example("soft_clay_pile.tp7"));
     folder.write("NAMES.DAT", control);
     EXPECT_EQ(folder.run_as_is(), errors::kRunOutputNotCreated.number);
-    EXPECT_TRUE(contains_line(folder.messages(),
-                              "Problem: The output file /dev/full could not be written completely."));
+    EXPECT_TRUE(contains_line(
+        folder.messages(), "Problem: The output file /dev/full could not be written completely."));
   }
 }
 
@@ -263,7 +267,8 @@ TEST_F(PrintedCurveCheck, APointThatIsNotANumberIsTheCriterionsError) {
 // Two threads calling the engine at once run one after the other, each as if alone.
 
 std::vector<std::string> without_time(std::vector<std::string> lines) {
-  std::erase_if(lines, [](const std::string& line) { return line.find("Time:") != std::string::npos; });
+  std::erase_if(lines,
+                [](const std::string& line) { return line.find("Time:") != std::string::npos; });
   return lines;
 }
 

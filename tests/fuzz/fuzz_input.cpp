@@ -46,8 +46,8 @@ bool has_word(std::string_view text, std::string_view word) {
 
 // The spellings a value that is not finite takes in the output layer (and in the C library,
 // which must never be reached).
-constexpr std::string_view kNonFinite[] = {"NaN", "Inf", "Infinity", "Not-a-Number", "nan",
-                                           "inf", "infinity"};
+constexpr std::string_view kNonFinite[] = {"NaN", "Inf", "Infinity", "Not-a-Number",
+                                           "nan", "inf", "infinity"};
 
 // A line of a normal run that holds a value that is not finite; empty when there is none.
 std::string first_nonfinite_line(const std::string& text) {
