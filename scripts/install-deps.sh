@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(g++ cmake make googletest libgtest-dev libbenchmark-dev libcli11-dev
           python3-numpy python3-pandas python3-matplotlib python3-distributed python3-dask
-          python3-pytest)
+          python3-pytest
+          clang libclang-rt-14-dev libfuzzer-14-dev)  # the last three: scripts/fuzz.sh
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -26,6 +26,9 @@ inline constexpr ErrorId kInputProfileNotAtGround{120, "INP00020"};
 inline constexpr ErrorId kInputGroupFactorsAboveGround{121, "INP00021"};
 inline constexpr ErrorId kInputConcreteStrength{126, "INP00026"};
 inline constexpr ErrorId kInputFieldTestValue{132, "INP00032"};
+inline constexpr ErrorId kInputPhysicalRange{134, "INP00034"};
+inline constexpr ErrorId kInputDepthOrder{135, "INP00035"};
+inline constexpr ErrorId kInputValueRange{136, "INP00036"};
 // Documented with the code of its stored number.
 inline constexpr ErrorId kInputLoessCycles{170, "INP00170"};
 inline constexpr ErrorId kInputWeakRockModulus{164, "INP00064"};
@@ -72,6 +75,8 @@ inline constexpr ErrorId kRunWeakRockPower{253, "RUN00053"};
 inline constexpr ErrorId kRunNoMomentCurvature{254, "RUN00054"};
 inline constexpr ErrorId kRunStrandHalfWidth{255, "RUN00055"};
 inline constexpr ErrorId kRunFirstMomentNotPositive{258, "RUN00058"};
+inline constexpr ErrorId kRunResultNotFinite{260, "RUN00060"};
+inline constexpr ErrorId kRunSameFile{261, "RUN00061"};
 inline constexpr ErrorId kInternal{999, "RUN00999"};
 }  // namespace errors
 

@@ -91,8 +91,46 @@ void check_blank_names(Engine& engine) {
   }
 }
 
+// Two names of the run that lead to one file (the same path written twice, a link, or a
+// relative and an absolute name): writing one would destroy the other.
+bool same_file(const std::string& a, const std::string& b) {
+  std::error_code failed;
+  if (fs::equivalent(a, b, failed) && !failed) return true;
+  const fs::path first = fs::weakly_canonical(fs::absolute(a, failed), failed);
+  if (failed) return false;
+  const fs::path second = fs::weakly_canonical(fs::absolute(b, failed), failed);
+  return !failed && first == second;
+}
+
+void check_distinct_files(Engine& engine) {
+  const RunControl& run = engine.run;
+  const std::array<std::pair<const char*, const std::string*>, 4> files = {{
+      {"input data file", &run.InputFileName},
+      {"output report file", &run.ReportFileName},
+      {"plot output file", &run.PlotFileName},
+      {"run message file", &run.MessageFileName},
+  }};
+  for (std::size_t a = 0; a < files.size(); ++a) {
+    for (std::size_t b = a + 1; b < files.size(); ++b) {
+      if (!same_file(*files[a].second, *files[b].second)) continue;
+      raise_error(engine, errors::kRunSameFile,
+                  std::string("The ") + files[a].first + " " + *files[a].second + " and the " +
+                      files[b].first + " " + *files[b].second +
+                      " are the same file; nothing was written.",
+                  "Give the input data file and the three output files four different names.");
+    }
+  }
+}
+
 void open_run_files(Engine& engine) {
   RunControl& run = engine.run;
+  std::error_code ignored;
+  if (fs::is_directory(run.InputFileName, ignored)) {
+    raise_error(engine, errors::kRunInputNotOpened,
+                "The input data file " + run.InputFileName + " is a folder, not a file.",
+                "Name the input data file itself.");
+  }
+  check_distinct_files(engine);
   run.input = ListReader::from_file(run.InputFileName);
   if (!run.input) {
     raise_error(engine, errors::kRunInputNotOpened,
@@ -232,6 +270,31 @@ void write_date_block(TextFile& report) {
   report.put(line);
 }
 
+// Closes the three output files. A file that lost a line (a full disk, a failing device) ends
+// the run as runtime error 8 whatever its ending was, so that no caller takes an incomplete
+// report for a whole one; the files that can still be written say why.
+void check_outputs_written(Engine& engine) {
+  RunControl& run = engine.run;
+  const std::array<TextFile*, 3> outputs = {&run.report, &run.plot, &run.message};
+  std::string lost;
+  for (TextFile* file : outputs) {
+    if (file->is_open() && !file->flush()) lost = file->path();
+  }
+  if (!lost.empty()) {
+    const int ending = run.ErrorNumber;
+    report_error(engine, errors::kRunOutputNotCreated,
+                 "The output file " + lost + " could not be written completely" +
+                     (ending > 0 ? " (the run had ended with the error code " +
+                                       std::to_string(ending) + ")."
+                                 : "."),
+                 "Check that the disk is not full and that the file can be written, then run "
+                 "the analysis again.");
+  }
+  for (TextFile* file : outputs) {
+    if (!file->close()) run.ErrorNumber = errors::kRunOutputNotCreated.number;
+  }
+}
+
 // Error ending and closing block; returns LGO's result.
 int close_run(Engine& engine) {
   RunControl& run = engine.run;
@@ -257,9 +320,7 @@ int close_run(Engine& engine) {
   }
   if (error == 0) write_both(engine, {"", "The analysis ended normally. ", ""});
   run.input.reset();
-  run.report.close();
-  run.plot.close();
-  run.message.close();
+  check_outputs_written(engine);
   return result_code(engine, summarised);
 }
 

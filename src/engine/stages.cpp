@@ -13,6 +13,7 @@
 #include "response/load_case_iteration.h"
 #include "response/lrfd.h"
 #include "response/pushover.h"
+#include "response/result_checks.h"
 #include "response/results.h"
 #include "response/stiffness_matrix.h"
 #include "section/section_driver.h"
@@ -121,6 +122,7 @@ void solve_load_case(Engine& engine, int j, int py_request) {
   MomentCurvatureStiffness stiffness(sections);
   const Convergence convergence = iterate_load_case(engine, context, soil, stiffness);
   report_load_case_convergence(engine, j, convergence);
+  check_load_case_results(engine);
 
   if (j == 1) {
     if (py_request > 0) {

@@ -1,6 +1,7 @@
 #include "input/input_file.h"
 
 #include "engine/errors.h"
+#include "input/input_checks.h"
 
 namespace torva {
 
@@ -23,8 +24,10 @@ std::string read_text_line(Engine& engine, std::string_view what) {
 
 void read_record(Engine& engine, std::string_view what, std::initializer_list<ReadTarget> targets) {
   ListReader& reader = *engine.run.input;
+  const std::size_t first_stored = reader.stored_reals().size();
   switch (reader.record(targets)) {
     case ReadStatus::kOk:
+      check_read_values(engine, first_stored);
       return;
     case ReadStatus::kEndOfFile:
       early_end(engine, what);

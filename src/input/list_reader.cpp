@@ -165,7 +165,12 @@ ListReader::ListReader(std::string content) : content_(std::move(content)) {}
 std::optional<ListReader> ListReader::from_file(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  return ListReader(std::string(std::istreambuf_iterator<char>(in), {}));
+  // A folder opens as a stream on some systems and then fails on the first read.
+  try {
+    return ListReader(std::string(std::istreambuf_iterator<char>(in), {}));
+  } catch (const std::ios_base::failure&) {
+    return std::nullopt;
+  }
 }
 
 bool ListReader::next_line() {
@@ -215,7 +220,12 @@ ReadStatus ListReader::record(std::span<const ReadTarget> targets) {
     after_value = true;
     const char* error = item.error;
     for (std::size_t n = 0; !error && n < item.count && filled < targets.size(); ++n, ++filled) {
-      if (!item.empty) error = store(targets[filled], item);
+      if (item.empty) continue;
+      error = store(targets[filled], item);
+      if (!error && std::holds_alternative<double*>(targets[filled])) {
+        const double* target = std::get<double*>(targets[filled]);
+        stored_reals_.push_back({target, line_number_, *target});
+      }
     }
     if (error) {
       expected_ = error;

@@ -25,12 +25,21 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace torva {
 
 enum class ReadStatus { kOk, kBadValue, kEndOfFile };
 
 using ReadTarget = std::variant<int*, double*, std::string*>;
+
+// A real value that record() stored: where it went and the line it was read from, so that
+// values can be checked after they have been converted and still be traced to their line.
+struct StoredReal {
+  const double* target;
+  int line;
+  double value;  // as read
+};
 
 class ListReader {
  public:
@@ -52,6 +61,8 @@ class ListReader {
   const std::string& expected() const { return expected_; }
   const std::string& found() const { return found_; }
   bool at_end() const { return next_ >= content_.size(); }
+  // Every real value stored so far, in the order read (a target read again appears again).
+  const std::vector<StoredReal>& stored_reals() const { return stored_reals_; }
 
  private:
   bool next_line();  // moves to the next line; false at end of file
@@ -63,6 +74,7 @@ class ListReader {
   std::string line_;  // the same line as text
   std::string expected_;
   std::string found_;
+  std::vector<StoredReal> stored_reals_;
 };
 
 // Reads columns first_col..last_col (1-based, inclusive; first_col >= 1) of a line as a

@@ -1,5 +1,7 @@
 #include "input/unit_conversion.h"
 
+#include "input/input_checks.h"
+
 namespace torva {
 
 namespace {
@@ -68,8 +70,12 @@ void convert_input_units_us(Engine& engine) {
     convert_depth_tables_to_inches(engine);
   }
   engine.run.input_converted = true;
+  check_input_values(engine);
 }
 
-void convert_input_units_other(Engine& engine) { engine.run.input_converted = true; }
+void convert_input_units_other(Engine& engine) {
+  engine.run.input_converted = true;
+  check_input_values(engine);
+}
 
 }  // namespace torva

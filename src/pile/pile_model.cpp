@@ -102,8 +102,10 @@ void assign_depths_to_layers(SoilLayers& soil, const Depths& d, int n) {
 // the same depth when x lies there, linear in between.
 double soil_movement_at(const SoilMovement& profile, double x) {
   const int count = profile.count;
-  if (count < 2 || x < profile.depth[1] || x > profile.depth[count]) return 0.0;
+  // Written so that a depth that is not a number is outside too.
+  if (count < 2 || !(x >= profile.depth[1] && x <= profile.depth[count])) return 0.0;
   const int k = segment_containing(profile.depth, count, x);
+  if (k == 0) return 0.0;
   const auto coincide = [&](int a, int b) {
     return std::fabs(profile.depth[b] - profile.depth[a]) < kSameMovementDepth;
   };

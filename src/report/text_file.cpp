@@ -12,14 +12,24 @@ bool TextFile::open(const std::string& path) {
 bool TextFile::reopen() {
   if (file_ == nullptr) return false;
   file_ = std::freopen(path_.c_str(), "w", file_);
+  // What was lost before is gone with the truncation.
+  failed_ = false;
   return file_ != nullptr;
 }
 
-void TextFile::close() {
-  if (file_ != nullptr) std::fclose(file_);
+bool TextFile::flush() {
+  if (file_ != nullptr && std::fflush(file_) != 0) failed_ = true;
+  return !failed_;
+}
+
+bool TextFile::close() {
+  bool written = !failed_;
+  if (file_ != nullptr && std::fclose(file_) != 0) written = false;
   if (fallback_ != nullptr) std::fclose(fallback_);
   file_ = nullptr;
   fallback_ = nullptr;
+  failed_ = false;
+  return written;
 }
 
 std::FILE* TextFile::stream() {
@@ -39,9 +49,10 @@ std::FILE* TextFile::stream() {
 void TextFile::put(std::string_view text) {
   std::FILE* out = stream();
   if (out == nullptr) return;
-  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), out);
-  std::fputc('\n', out);
-  if (channel_ == Channel::kMessage || file_ == nullptr) std::fflush(out);
+  bool written = text.empty() || std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  written = std::fputc('\n', out) != EOF && written;
+  if (channel_ == Channel::kMessage || file_ == nullptr) written = std::fflush(out) == 0 && written;
+  if (!written && out == file_) failed_ = true;
 }
 
 void TextFile::blank(int count) {

@@ -475,6 +475,26 @@ void report_slope_angles(Engine& engine) {
                "degrees");
 }
 
+namespace {
+
+// A printed curve is checked like the moduli of the nodes: a point that is not a number ends
+// the run with the criterion's error, before it reaches the report.
+void check_printed_point(Engine& engine, const PrintedCurve& curve, int point, double y,
+                         double p) {
+  if (std::isfinite(y) && std::isfinite(p)) return;
+  const LayerCall& call = *curve.call;
+  const ErrorId& error = call.entry->errors.modulus_not_a_number;
+  const int code = engine.soil.i_SoilLayer_py_Type[call.layer];
+  raise_error(engine, error.number != 0 ? error : errors::kRunModulusNotANumber,
+              "Point " + std::to_string(point) + " of the printed p-y curve " +
+                  std::to_string(curve.record) + " in soil layer " + std::to_string(call.layer) +
+                  " (" + std::string(criterion_long_name(code)) + ") is not a number.",
+              "Check the soil properties of the layer; a required value may have been left at "
+              "zero.");
+}
+
+}  // namespace
+
 void begin_printed_curve(Engine& engine, const PrintedCurve& curve, int points) {
   const PlotWords& words = curve.call->entry->words;
   const bool us = engine.options.IUNITS == kUnitsUS;
@@ -500,6 +520,7 @@ void write_curve_point(Engine& engine, const PrintedCurve& curve, int point, dou
       cyclic && !words.line8_cyclic.empty() ? words.line8_cyclic : words.line8;
   const double y_printed = y * curve.y_mult;
   const double p_printed = p * curve.p_mult;
+  check_printed_point(engine, curve, point, y_printed, p_printed);
   engine.run.report.put(
       Line().e(y_printed, 15, 7).x(curve.row_gap).e(p_printed, 15, 7).a(mark));
   PlotLine8(engine.run.plot, y_printed, p_printed, point, line8, words.line8_k_width);

@@ -1,6 +1,7 @@
 // The torva program, run the way a user runs it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -80,6 +81,38 @@ TEST(Cli, NamesTheErrorThatEndedTheRun) {
       run_cli("run " + folder.file("bad.tp7").string() + " --out " + folder.path().string());
   EXPECT_EQ(outcome.status, 1);
   EXPECT_NE(outcome.output.find("input error 73"), std::string::npos) << outcome.output;
+}
+
+// A folder of 251 characters: full names of the outputs would not fit the engine's
+// 256-character name fields (they were cut into one name), the names in the folder do.
+TEST(Cli, RunsInAnOutputFolderOfALongName) {
+  RunFolder folder;
+  fs::path out = folder.path();
+  while (out.string().size() < 251) {
+    const std::size_t room = 251 - out.string().size() - 1;
+    out /= std::string(std::min<std::size_t>(room, 60), 'd');
+  }
+  ASSERT_EQ(out.string().size(), 251u);
+  const Outcome outcome =
+      run_cli("run " + std::string(TORVA_EXAMPLES_DIR) + "/minimal.tp7 --out " + out.string());
+  ASSERT_EQ(outcome.status, 0) << outcome.output;
+  const std::string report = read_text(out / "minimal-report.txt");
+  EXPECT_NE(report.find("Files Used for Analysis"), std::string::npos);
+  EXPECT_EQ(read_text(out / "minimal-plot.txt").find("Files Used for Analysis"), std::string::npos);
+  EXPECT_TRUE(fs::exists(out / "minimal-messages.txt"));
+}
+
+TEST(Cli, RefusesANameTheEngineCannotHold) {
+  RunFolder folder;
+  // Its message file name ("<name>-messages.txt") takes 257 characters.
+  const std::string stem(244, 'n');
+  folder.write(stem + ".tp7", read_text(std::string(TORVA_EXAMPLES_DIR) + "/minimal.tp7"));
+  const Outcome outcome = run_cli("run " + folder.file(stem + ".tp7").string() + " --out " +
+                                  folder.path().string());
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_NE(outcome.output.find("is too long for the engine"), std::string::npos)
+      << outcome.output;
+  EXPECT_FALSE(fs::exists(folder.file(stem + "-report.txt")));
 }
 
 TEST(Cli, VersionIsTheEngineVersion) {

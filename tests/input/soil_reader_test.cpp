@@ -115,8 +115,12 @@ const std::map<int, std::vector<Item>> kRecords = {
     {17, {}},
 };
 
-// Real item j of layer i: 100 i + j at the top, 100 i + 50 + j at the bottom.
-double value_of(int layer, int item, bool top) { return 100.0 * layer + (top ? 0 : 50) + item; }
+// Real item j of layer i: 100 i + j at the top, 100 i + 50 + j at the bottom; a friction angle
+// a twentieth of that, below 90 degrees.
+double value_of(int layer, int item, bool top, Field field) {
+  const double value = 100.0 * layer + (top ? 0 : 50) + item;
+  return field == Field::kPhi ? value / 20.0 : value;
+}
 
 std::string record(int layer, bool top) {
   std::string line;
@@ -124,7 +128,7 @@ std::string record(int layer, bool top) {
   for (std::size_t j = 0; j < items.size(); ++j) {
     line += items[j].field == Field::kInteger
                 ? std::to_string(items[j].integer)
-                : std::to_string(value_of(layer, static_cast<int>(j), top));
+                : std::to_string(value_of(layer, static_cast<int>(j), top, items[j].field));
     line += " ";
   }
   return line + "\n";
@@ -166,7 +170,7 @@ TEST(SoilLayers, EveryCriterionFillsItsOwnColumns) {
       const std::vector<Item>& items = kRecords.at(i);
       for (std::size_t j = 0; j < items.size(); ++j) {
         if (items[j].field != Field::kInteger)
-          expected[items[j].field] = value_of(i, static_cast<int>(j), top);
+          expected[items[j].field] = value_of(i, static_cast<int>(j), top, items[j].field);
       }
       // Columns the criterion does not use are left alone (zero in a fresh model).
       for (Field field : kAllFields) {

@@ -305,22 +305,21 @@ TEST(SandRuns, InputsThatEndTheRun) {
         "The computed value of soil modulus computed in Reese Sand is not-a-number for node "
         "number 2",
         "This problem is usually due to a required soil property being left equal to zero."}},
+      // Beyond the input range: rejected before its modulus can become infinite.
       {"Reese sand with an initial modulus beyond the numbers",
        one_sand(5, "115.0 34.0 1e308"),
-       232,
-       "Torva ended prematurely due to runtime error number RUN00032",
-       {"", "**** Runtime Error No. 32 ****", "",
-        "The default value of soil modulus computed in Reese Sand is not-a-number for node "
-        "number 2",
-        "This problem is usually due to a required soil property being left equal to zero."}},
+       136,
+       "Torva ended prematurely due to input error number INP00036",
+       {"", "**** Input Data Error No. 36 ****", "",
+        "Problem: Line 45 of the input data file gives the value 1e+308, which is not a "
+        "finite number of magnitude 1e30 or less."}},
       {"API sand with an initial modulus beyond the numbers",
        one_sand(6, "115.0 34.0 1e308"),
-       250,
-       "Torva ended prematurely due to runtime error number RUN00050",
-       {"", "**** Runtime Error No. 50 ****", "",
-        "Problem: The soil modulus of node 2 in soil layer 1 (API Sand) is not a number.",
-        "Solution: Check the soil properties of the layer; a required value may have been left "
-        "at zero."}},
+       136,
+       "Torva ended prematurely due to input error number INP00036",
+       {"", "**** Input Data Error No. 36 ****", "",
+        "Problem: Line 45 of the input data file gives the value 1e+308, which is not a "
+        "finite number of magnitude 1e30 or less."}},
   };
   for (const ErrorCase& c : cases) expect_run_ends(c);
 }
