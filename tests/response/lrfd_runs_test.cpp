@@ -136,22 +136,51 @@ TEST(LrfdRuns, SoilMovementKeepsTheFactoredDistributedLoad) {
 // The US example on an elastic-plastic pipe of plastic moment 3.4e6 in-lb: combination 1 bends
 // it by 3.21e6 in-lb, within its plastic moment but above 0.9 of it, and fails; the others pass.
 // The summary lists warning 400, the only warning of the run, and the run returns its code.
-TEST(LrfdRuns, FailingCombinationsEndTheRunWithWarning400) {
+std::string with_elastic_plastic_pipe() {
   const std::string elastic =
       "SECTIONS\n1\n1\n11\n60\n3\n29000000\n24\n24\n0.5\n0.5\n36.91\n36.91\n2549.3\n2549.3\n";
   std::string input = example("lrfd_us.tp7");
   const auto at = input.find(elastic);
-  ASSERT_NE(at, std::string::npos);
-  input.replace(at, elastic.size(),
-                "SECTIONS\n1\n1\n12\n60\n3\n29000000\n3400000\n3400000\n24\n24\n0.5\n0.5\n"
-                "36.91\n36.91\n2549.3\n2549.3\n");
+  EXPECT_NE(at, std::string::npos);
+  if (at == std::string::npos) return input;
+  return input.replace(at, elastic.size(),
+                       "SECTIONS\n1\n1\n12\n60\n3\n29000000\n3400000\n3400000\n24\n24\n0.5\n"
+                       "0.5\n36.91\n36.91\n2549.3\n2549.3\n");
+}
+
+TEST(LrfdRuns, FailingCombinationsEndTheRunWithWarning400) {
   RunFolder folder;
-  EXPECT_EQ(folder.run(input), -400);
+  EXPECT_EQ(folder.run(with_elastic_plastic_pipe()), -400);
   const std::vector<std::string> report = folder.report();
   EXPECT_TRUE(contains_line(report, "1 LRFD load combinations have failed."));
   EXPECT_TRUE(contains_line(report, "LRFD Load Case No. 1"));
   EXPECT_TRUE(contains_line(report, "**** Warning - Failure for One or More LRFD Load Cases ****"));
   EXPECT_EQ(count_lines_starting(report, "The following warning was reported "), 1);
+}
+
+// The same run with the pile-head stiffness matrix (method 0, one point: the loads of the
+// reference) and a one-step pushover after the combinations: the stiffness case is pushed by
+// combination 1's factored shear, V_1 = cos 5 * 10750 + sin 5 * 195000 = 27704.46 lb, and the
+// warning of the failed combination survives the analyses that clear the warning counts.
+TEST(LrfdRuns, StiffnessRefersToCombinationOneAndTheFailureWarningSurvives) {
+  std::string input = with_elastic_plastic_pipe();
+  input.replace(input.find("ComputeKmatrix NO"), 17, "ComputeKmatrix YES");
+  input.replace(input.find("ComputePushover NO"), 18, "ComputePushover YES");
+  input.replace(input.rfind("END"), 3,
+                "FOUNDATION STIFFNESS\n0\n1\n0\n"
+                "PILE PUSHOVER ANALYSIS DATA\n0\n2\n1\n0.1\n0.0\nEND");
+  RunFolder folder;
+  EXPECT_EQ(folder.run(input), -400);
+  std::vector<double> line15;
+  for (const std::string& record : folder.plot()) {
+    if (record.find("Line 15: ") != std::string::npos) {
+      line15.push_back(std::stod(record.substr(0, 15)));
+    }
+  }
+  ASSERT_EQ(line15.size(), 1u);
+  EXPECT_NEAR(line15[0], 27704.46, 0.01);
+  EXPECT_TRUE(contains_line(folder.report(),
+                            "**** Warning - Failure for One or More LRFD Load Cases ****"));
 }
 
 }  // namespace
