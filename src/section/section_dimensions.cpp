@@ -4,6 +4,7 @@
 #include <numbers>
 #include <string>
 
+#include "model/single_precision.h"
 #include "report/fields.h"
 #include "report/line.h"
 #include "section/section_report.h"
@@ -14,9 +15,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 // Clear spacings up to this are taken as bars touching (or coinciding).
-constexpr double kTouching = static_cast<double>(0.0001f);
+constexpr double kTouching = single(0.0001f);
 // Positions up to this in magnitude are listed as zero.
-constexpr double kZeroPosition = static_cast<double>(1e-5f);
+constexpr double kZeroPosition = single(1e-5f);
 
 // The bars the table holds (the reader allows no more).
 int listed_bars(const SectionValues& v) {
@@ -219,7 +220,7 @@ void input_bar_details(const SectionReport& r, const SectionValues& v) {
 }
 
 void rupture_line(const SectionReport& r, double fc) {
-  const double fr = r.us() ? -static_cast<double>(0.0075f) * std::sqrt(1000.0 * fc)
+  const double fr = r.us() ? -single(0.0075f) * std::sqrt(1000.0 * fc)
                            : -51.71067877581686 * std::sqrt(1000.0 * fc / kKPaPerKsi);
   write_value_line(r, "Modulus of Rupture of Concrete", fr, r.labels.stress);
 }

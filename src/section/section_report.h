@@ -15,6 +15,7 @@
 #include "model/capacities.h"
 #include "model/options.h"
 #include "model/sections.h"
+#include "model/single_precision.h"
 #include "report/text_file.h"
 #include "section/capacities.h"
 #include "section/materials.h"
@@ -116,9 +117,9 @@ void write_thrust_heading(const SectionReport& r, double thrust, int type);
 void write_step_rows(const SectionReport& r, const StepTable& table, int type);
 
 // Resistance factors of the factored capacity table (single-precision values).
-inline constexpr std::array<double, 3> kResistanceFactors{static_cast<double>(0.65f),
-                                                          static_cast<double>(0.70f),
-                                                          static_cast<double>(0.75f)};
+inline constexpr std::array<double, 3> kResistanceFactors{single(0.65f),
+                                                          single(0.70f),
+                                                          single(0.75f)};
 
 // What the summary of a nonlinear section prints, per thrust j (0-based).
 struct SectionSummary {

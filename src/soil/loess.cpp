@@ -5,13 +5,12 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "soil/soil_profile.h"
 
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kMostCycles = single(10.1f);
 // Below this deflection the modulus is the limit of p / y, the initial modulus.

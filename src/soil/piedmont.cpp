@@ -4,13 +4,12 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "model/single_precision.h"
 #include "soil/soil_profile.h"
 
 namespace torva {
 
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kMetresPerInch = single(0.0254f);
 constexpr double kKPaPerPsi = single(6.894757f);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/single_precision.h"
 #include "report/fields.h"
 #include "report/line.h"
 #include "soil/sand_formulas.h"
@@ -17,8 +18,6 @@
 
 namespace torva::testing {
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 constexpr double kWidth = 0.6;    // m
 constexpr int kNodes = 101;       // 100 increments of 0.2 m

@@ -10,14 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "model/single_precision.h"
 #include "report/fields.h"
 #include "report/line.h"
 #include "soil/py_fixture.h"
 
 namespace torva::testing {
-
-// Single-precision constants widened to double.
-constexpr double single(float value) { return static_cast<double>(value); }
 
 // The (y, p) points of a user-input curve.
 using Points = std::vector<std::pair<double, double>>;

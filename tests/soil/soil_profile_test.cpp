@@ -1,6 +1,7 @@
 // Soil properties against depth on the hand-worked profile of the fixture: interpolation inside
 // layers, the rules on interfaces and at the pile tip, averages from the ground surface, the
 // group multipliers, the tabulated factors and the numbered errors.
+#include "model/single_precision.h"
 #include "soil/soil_profile.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,6 @@
 
 namespace torva::testing {
 namespace {
-
-constexpr double single(float value) { return static_cast<double>(value); }
 
 using SoilProfiles = SoilProfileFixture;
 
