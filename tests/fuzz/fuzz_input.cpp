@@ -1,7 +1,8 @@
 // libFuzzer target: the fuzz bytes are the input data file of a whole run of the engine, in
 // process. A run may end with any input or runtime error; it must not crash (the sanitizers
 // watch for that), end with internal error 999, or end normally with a report or plot file
-// that holds a number that is not finite.
+// that holds a number that is not finite. Text the report copies from the input (the title
+// lines) is the user's own and may hold any word.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "engine/errors.h"
 #include "engine/run_sequence.h"
@@ -64,22 +66,48 @@ struct DocumentedInfinity {
   }
 };
 
-// A line of a normal run that holds a value that is not finite; empty when there is none.
-std::string first_nonfinite_line(const std::string& text) {
-  DocumentedInfinity documented;
+std::string_view trimmed(std::string_view line) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+  return line;
+}
+
+// Calls visit with every line of the text, without its line ending.
+template <typename Visit>
+void for_each_line(std::string_view text, Visit visit) {
   std::size_t begin = 0;
   while (begin < text.size()) {
     std::size_t end = text.find('\n', begin);
-    if (end == std::string::npos) end = text.size();
-    const std::string_view line(text.data() + begin, end - begin);
-    const bool infinity_allowed = documented.allows(line);
-    for (std::string_view word : kNonFinite) {
-      if (infinity_allowed && (word == "Infinity" || word == "Inf")) continue;
-      if (has_word(line, word)) return std::string(line);
-    }
+    if (end == std::string_view::npos) end = text.size();
+    if (!visit(text.substr(begin, end - begin))) return;
     begin = end + 1;
   }
-  return {};
+}
+
+// A line of a normal run that holds a value that is not finite and is not a copy of an input
+// line; empty when there is none.
+std::string first_nonfinite_line(const std::string& text, std::string_view input) {
+  std::unordered_set<std::string_view> input_lines;
+  for_each_line(input, [&](std::string_view line) {
+    input_lines.insert(trimmed(line));
+    return true;
+  });
+  DocumentedInfinity documented;
+  std::string found;
+  for_each_line(text, [&](std::string_view line) {
+    const bool infinity_allowed = documented.allows(line);
+    if (input_lines.count(trimmed(line)) != 0) return true;
+    for (std::string_view word : kNonFinite) {
+      if (infinity_allowed && (word == "Infinity" || word == "Inf")) continue;
+      if (has_word(line, word)) {
+        found = line;
+        return false;
+      }
+    }
+    return true;
+  });
+  return found;
 }
 
 torva::Engine* engine = nullptr;
@@ -122,8 +150,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   if (code <= 0) {  // a normal ending, with or without warnings
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
     for (const char* name : {"report.txt", "plot.txt"}) {
-      const std::string line = first_nonfinite_line(read_file(name));
+      const std::string line = first_nonfinite_line(read_file(name), input);
       if (line.empty()) continue;
       std::cerr << "a normal run wrote a value that is not finite to " << name << ":\n"
                 << line << '\n';
