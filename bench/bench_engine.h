@@ -2,18 +2,31 @@
 // iteration options of a US customary run.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "model/engine.h"
 
 namespace torva::bench {
 
-inline std::unique_ptr<Engine> make_bench_engine(const char* folder_name) {
+// A temporary folder of this process: benchmarks run at the same time on one machine must not
+// write each other's run files.
+inline std::filesystem::path bench_folder(const char* name) {
   namespace fs = std::filesystem;
-  auto engine = std::make_unique<Engine>();
-  const fs::path folder = fs::temp_directory_path() / folder_name;
+  std::string own_name = name;
+  own_name += '-';
+  own_name += std::to_string(getpid());
+  const fs::path folder = fs::temp_directory_path() / own_name;
   fs::create_directories(folder);
+  return folder;
+}
+
+inline std::unique_ptr<Engine> make_bench_engine(const char* folder_name) {
+  auto engine = std::make_unique<Engine>();
+  const std::filesystem::path folder = bench_folder(folder_name);
   engine->run.report.open((folder / "report.txt").string());
   engine->run.message.open((folder / "messages.txt").string());
   engine->run.labels.length = "in";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "allocation_count.h"
+#include "bench_engine.h"
 #include "engine/run_sequence.h"
 #include "response/auxiliary_solve.h"
 
@@ -37,9 +38,7 @@ std::string with_increments(std::string input, int increments) {
 class BenchFolder {
  public:
   explicit BenchFolder(const std::string& input) : saved_(fs::current_path()) {
-    const fs::path folder = fs::temp_directory_path() / "torva-bench";
-    fs::create_directories(folder);
-    fs::current_path(folder);
+    fs::current_path(torva::bench::bench_folder("torva-bench"));
     std::ofstream("input.tp7") << input;
     std::ofstream("NAMES.DAT") << "input.tp7\nreport.txt\nplot.txt\nmessages.txt\n";
   }

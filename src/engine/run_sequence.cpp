@@ -95,7 +95,9 @@ void check_blank_names(Engine& engine) {
 // relative and an absolute name): writing one would destroy the other.
 bool same_file(const std::string& a, const std::string& b) {
   std::error_code failed;
-  if (fs::equivalent(a, b, failed) && !failed) return true;
+  const bool equivalent = fs::equivalent(a, b, failed);
+  if (!failed) return equivalent;
+  // One of them does not exist yet: compare where the two names lead.
   const fs::path first = fs::weakly_canonical(fs::absolute(a, failed), failed);
   if (failed) return false;
   const fs::path second = fs::weakly_canonical(fs::absolute(b, failed), failed);
@@ -222,7 +224,13 @@ void write_banner(TextFile& report) {
 
 void write_file_block(Engine& engine) {
   RunControl& run = engine.run;
-  const PathParts input = split_path(run.InputFileName);
+  const std::array<std::pair<const char*, PathParts>, 4> files = {{
+      {"Name of input data file:       ", split_path(run.InputFileName)},
+      {"Name of output report file:    ", split_path(run.ReportFileName)},
+      {"Name of plot output file:      ", split_path(run.PlotFileName)},
+      {"Name of runtime messeage file: ", split_path(run.MessageFileName)},
+  }};
+  const PathParts& input = files[0].second;
   const std::string path = "Path to file locations:        " + input.drive + input.directory;
   run.report.put(kDashes80);
   run.report.put(std::string(28, ' ') + "Files Used for Analysis");
@@ -231,15 +239,8 @@ void write_file_block(Engine& engine) {
   run.report.put(path);
   run.message.put("File Path and Names Used for Analysis:");
   run.message.put(path);
-  const std::array<std::pair<const char*, const std::string*>, 4> files = {{
-      {"Name of input data file:       ", &run.InputFileName},
-      {"Name of output report file:    ", &run.ReportFileName},
-      {"Name of plot output file:      ", &run.PlotFileName},
-      {"Name of runtime messeage file: ", &run.MessageFileName},
-  }};
   for (TextFile* out : {&run.report, &run.message}) {
-    for (const auto& [label, name] : files) {
-      const PathParts parts = split_path(*name);
+    for (const auto& [label, parts] : files) {
       out->put(label + parts.base + parts.extension);
     }
     out->blank();
