@@ -47,8 +47,9 @@ void drop_leading_zero_if_one_too_wide(std::string& out, std::size_t start, int 
 }
 
 void append_digits(std::string& out, long long value) {
-  char buffer[24];
-  out.append(buffer, static_cast<std::size_t>(std::snprintf(buffer, sizeof buffer, "%lld", value)));
+  std::array<char, 24> buffer;
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+  out.append(buffer.data(), end);
 }
 
 void append_i(std::string& out, long long value, int width) {
@@ -105,7 +106,12 @@ void append_e(std::string& out, double value, int width, int decimals) {
   // printf's form is "-D.DDDDe+XX" with the same digits; move the point in front of them.
   append_printf_form(out, value, std::chars_format::scientific, decimals - 1);
   const std::size_t mark = out.find('e', start);
-  const int exponent = value == 0 ? 0 : std::atoi(out.c_str() + mark + 1) + 1;
+  int exponent = 0;
+  if (value != 0) {
+    const std::size_t digits = mark + (out[mark + 1] == '+' ? 2 : 1);  // from_chars takes no '+'
+    std::from_chars(out.data() + digits, out.data() + out.size(), exponent);
+    ++exponent;
+  }
   out.resize(mark);
   const std::size_t first = start + (out[start] == '-');
   out[first + 1] = out[first];
