@@ -190,6 +190,7 @@ def _replace(text, n, new):
 
 
 GOOD = optional_analyses_file()
+SECTIONS = sections_file()
 
 
 @pytest.mark.parametrize("text, line, words", [
@@ -204,9 +205,14 @@ GOOD = optional_analyses_file()
     (_replace(GOOD, 2, lambda l: " " + l), 2, "column 106"),
     (_replace(GOOD, 2, lambda l: "  0.5" + l[5:]), 2, "no whole number"),
     (GOOD + NO_BUCKLING + "\n", len(GOOD.splitlines()) + 1, "after the end"),
+    (_replace(SECTIONS, 6, lambda l: l[:20] + "x" + l[21:]), 6,
+     "Line 5 record 2 of section 1, axial thrust 1: the field"),
+    (_replace(SECTIONS, 6, lambda l: l.replace("CurvPnt#=2", "CurvPnt#=3")), 6,
+     "Line 5 record 2 of section 1, axial thrust 1 is due"),
 ], ids=["truncated in a node group", "truncated before the summary", "truncated in buckling",
         "garbled field", "node out of order", "unknown record", "record out of place",
-        "unit code", "description column", "count not whole", "record after the end"])
+        "unit code", "description column", "count not whole", "record after the end",
+        "garbled moment-curvature field", "moment-curvature point out of order"])
 def test_truncated_or_garbled_files_name_the_line(text, line, words):
     with pytest.raises(ValueError) as caught:
         torva.parse_plot(text, "case.txt")

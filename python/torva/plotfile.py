@@ -120,10 +120,11 @@ class _Lines:
         self.i += 1
         return values, match
 
-    def take_block(self, count, width, descriptions, tails, what):
-        """Reads `count` records of `width` E15.7 fields whose descriptions (from column 105)
-        are the given texts: the node and curve-point groups, read at once. `tails` is the
-        text of the records after their fields, joined by line breaks."""
+    def take_block(self, count, width, descriptions, tails, what, columns=(_DESCRIPTION,)):
+        """Reads `count` records of `width` E15.7 fields whose descriptions (from column 105,
+        or the first of `columns`) are the given texts: the node, curve-point and
+        moment-curvature groups, read at once. `tails` is the text of the records after their
+        fields, joined by line breaks."""
         block = self.lines[self.i:self.i + count]
         end = width * 15
         if len(block) == count and "\n".join([line[end:] for line in block]) == tails:
@@ -135,7 +136,7 @@ class _Lines:
         # wrong in the group: read it record by record, which also says where.
         rows = []
         for j in range(count):
-            rows.append(self.take(what(j), [E15] * width, descriptions[j])[0])
+            rows.append(self.take(what(j), [E15] * width, descriptions[j], columns)[0])
         return np.array(rows, dtype=float).reshape(count, width)
 
 
@@ -373,12 +374,14 @@ class _Parser:
                 rows.append((s, t, kind, n, thrust, capacity))
                 prefix = (_LINE5[kind][0], _LINE5[kind][1])[self.us]
                 column = _LINE5[kind][2]
-                for p in range(1, n + 1):
-                    text = f"{prefix}{s}, AxLd#={t}, CurvPnt#={p}"
-                    (moment, ei, curvature), _ = r.take(
-                        f"Line 5 record {p} of section {s}, axial thrust {t}", [E15] * 3, text,
-                        columns=(column,))
-                    points.append((s, t, p, kind, moment, ei, curvature))
+                descriptions = [f"{prefix}{s}, AxLd#={t}, CurvPnt#={p}" for p in range(1, n + 1)]
+                blanks = " " * (column - 3 * 15)
+                table = r.take_block(
+                    n, 3, descriptions, "\n".join(blanks + d for d in descriptions),
+                    lambda j, s=s, t=t: f"Line 5 record {j + 1} of section {s}, axial thrust {t}",
+                    columns=(column,)) if n > 0 else []
+                points += [(s, t, p, kind, float(moment), float(ei), float(curvature))
+                           for p, (moment, ei, curvature) in enumerate(table, start=1)]
         return rows, points
 
     # Lines 6 to 8: the p-y curves printed at the output depths.
