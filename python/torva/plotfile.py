@@ -141,33 +141,48 @@ class _Lines:
 
 
 _POWERS = np.array([10.0 ** k for k in range(23)])   # exact doubles
+_FIXED_COLUMNS = [0, 2, 3, 11]                          # " 0." and "E" of " 0.dddddddE+xx"
+_FIXED_BYTES = np.frombuffer(b" 0.E", dtype=np.uint8)
+_DIGIT_COLUMNS = [4, 5, 6, 7, 8, 9, 10, 13, 14]
+_PLACES = 10 ** np.arange(6, -1, -1, dtype=np.int64)
+
+
+_E15_FORM = re.compile(r"(?: [ -]0\.[0-9]{7}E[+-][0-9][0-9])*")
+_SMALL_BLOCK = 200   # fields; below it float() on each is quicker than the arrays' set-up
 
 
 def _e15_fields(text):
     """The values of consecutive E15.7 fields of the form " 0.dddddddE+xx" (sign in the
-    second column), or None when any field has another form. Each value is the digits as a
-    whole number times or divided by an exact power of ten: one rounding, so the value is the
-    double nearest to the decimal text, as float() reads it."""
+    second column), or None when any field has another form. A large block is read as arrays:
+    each value is the digits as a whole number times or divided by an exact power of ten, one
+    rounding, so the value is the double nearest to the decimal text, as float() reads it."""
+    if len(text) % 15:
+        return None
+    if len(text) <= 15 * _SMALL_BLOCK:
+        if not _E15_FORM.fullmatch(text):
+            return None
+        return np.array([float(text[k:k + 15]) for k in range(0, len(text), 15)])
     try:
         raw = text.encode("ascii")
     except UnicodeEncodeError:
         return None
-    if len(raw) % 15:
-        return None
     a = np.frombuffer(raw, dtype=np.uint8).reshape(-1, 15)
-    digits = a[:, [4, 5, 6, 7, 8, 9, 10, 13, 14]]
-    if not ((a[:, 0] == 32).all() and ((a[:, 1] == 32) | (a[:, 1] == 45)).all() and (a[:, 2] == 48).all()
-            and (a[:, 3] == 46).all() and (a[:, 11] == 69).all()
-            and ((a[:, 12] == 43) | (a[:, 12] == 45)).all() and ((digits >= 48) & (digits <= 57)).all()):
+    d = a[:, _DIGIT_COLUMNS] - np.uint8(48)    # a byte below '0' wraps above 9
+    negative = a[:, 1] == 45
+    exponent_negative = a[:, 12] == 45
+    if not ((a[:, _FIXED_COLUMNS] == _FIXED_BYTES).all() and (d <= 9).all()
+            and (negative | (a[:, 1] == 32)).all()
+            and (exponent_negative | (a[:, 12] == 43)).all()):
         return None
-    d = digits.astype(np.int64) - 48
-    mantissa = (d[:, :7] @ (10 ** np.arange(6, -1, -1, dtype=np.int64))).astype(float)
-    shift = np.where(a[:, 12] == 45, -(d[:, 7] * 10 + d[:, 8]), d[:, 7] * 10 + d[:, 8]) - 7
+    d = d.astype(np.int64)
+    mantissa = (d[:, :7] @ _PLACES).astype(float)
+    exponent = d[:, 7] * 10 + d[:, 8]
+    shift = np.where(exponent_negative, -exponent, exponent) - 7
     if (np.abs(shift) > 22).any():
         return None
     power = _POWERS[np.abs(shift)]
     values = np.where(shift < 0, mantissa / power, mantissa * power)
-    return np.where(a[:, 1] == 45, -values, values)
+    return np.where(negative, -values, values)
 
 
 def _match(description, texts):
