@@ -7,6 +7,8 @@ import subprocess
 import time
 from pathlib import Path
 
+import dask
+import distributed  # noqa: F401  (its configuration defaults, which dask.config.set needs)
 import pandas as pd
 import pytest
 from pandas.testing import assert_frame_equal
@@ -33,8 +35,10 @@ def test_local_cluster_gives_the_rows_of_running_one_by_one(lib, study, one_by_o
     assert len(one_by_one) == 40 * 4 and (one_by_one["error"] == 0).all()
     under_shear = one_by_one[one_by_one["load_case"] <= 2]
     assert under_shear["head_deflection_in"].nunique() == 80
-    batch = run_many(study, workers=2)
+    seen = []
+    batch = run_many(study, workers=2, progress=lambda d, n: seen.append(d))
     assert_frame_equal(batch, one_by_one)
+    assert sorted(seen) == [5, 10, 15, 20, 25, 30, 35, 40]   # four tasks a worker, five files each
     seen = []
     grouped = run_many(study, workers=2, files_per_task=7, progress=lambda d, n: seen.append(d))
     assert_frame_equal(grouped, one_by_one)
@@ -129,9 +133,53 @@ def test_a_file_that_kills_its_worker_does_not_stop_the_batch(tmp_path, study):
     so = tmp_path / "libcrash.so"
     if subprocess.run(["cc", "-shared", "-fPIC", "-o", str(so), str(source)]).returncode:
         pytest.skip("no C compiler")
-    import dask
     with dask.config.set({"distributed.scheduler.allowed-failures": 0}):
         rows = run_many(dict(list(study.items())[:2]), lib=str(so), workers=1)
     assert len(rows) == 2 and (rows["error"] == -1).all()
     assert (rows["error_kind"] == "task failed").all()
     assert rows["error_text"].str.contains("KilledWorker").all()
+
+
+def test_a_group_whose_worker_dies_is_run_again_file_by_file(tmp_path, study, one_by_one, lib,
+                                                            monkeypatch):
+    # In front of the engine, a library that dies on an input holding the word CRASH.
+    source = tmp_path / "crash_on_word.c"
+    source.write_text(r"""
+#include <dlfcn.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+int LGO(int version) {
+  static char name[4096], text[1 << 16];
+  FILE* names = fopen("NAMES.DAT", "r");
+  if (!names || !fgets(name, sizeof name, names)) return 99;
+  fclose(names);
+  name[strcspn(name, "\n")] = 0;
+  FILE* input = fopen(name, "r");
+  size_t n = input ? fread(text, 1, sizeof text - 1, input) : 0;
+  if (input) fclose(input);
+  text[n] = 0;
+  if (strstr(text, "CRASH")) raise(SIGSEGV);
+  void* engine = dlopen(getenv("TORVA_ENGINE_BEHIND"), RTLD_NOW | RTLD_LOCAL);
+  int (*lgo)(int) = engine ? (int (*)(int))dlsym(engine, "LGO") : 0;
+  return lgo ? lgo(version) : 98;
+}
+""")
+    so = tmp_path / "libcrash_on_word.so"
+    if subprocess.run(["cc", "-shared", "-fPIC", "-o", str(so), str(source), "-ldl"]).returncode:
+        pytest.skip("no C compiler")
+    monkeypatch.setenv("TORVA_ENGINE_BEHIND", str(lib))
+    names = list(study)[:3]
+    inputs = {name: study[name] for name in names}
+    inputs[names[1]] += "CRASH\n"
+    # No retries, and one task at a time on the worker: none dies beside the file at fault.
+    with dask.config.set({"distributed.scheduler.allowed-failures": 0,
+                          "distributed.scheduler.worker-saturation": 1.0}):
+        rows = run_many(inputs, lib=str(so), workers=1, files_per_task=3)
+    failed = rows[rows["error"] != 0]
+    assert failed["input"].tolist() == [names[1]]
+    assert failed["error_kind"].tolist() == ["task failed"]
+    good = rows[rows["error"] == 0].dropna(axis=1, how="all").reset_index(drop=True)
+    expected = one_by_one[one_by_one["input"].isin([names[0], names[2]])]
+    assert_frame_equal(good, expected[good.columns].reset_index(drop=True))

@@ -92,9 +92,9 @@ def main(argv=None):
                    "(default: a local cluster)")
     p.add_argument("--workers", type=int, help="workers of the local cluster (default: one "
                    "per core)")
-    p.add_argument("--files-per-task", type=int, default=1,
-                   help="files each task runs in turn (default 1; more saves the cluster's "
-                   "cost per task on small files)")
+    p.add_argument("--files-per-task", type=int,
+                   help="files each task runs in turn (default: four tasks a worker thread, "
+                   "at most 25 files a task)")
     p.add_argument("--serial", action="store_true",
                    help="run the files one after the other in this process")
     p.add_argument("--quiet", action="store_true", help="no progress bar")

@@ -136,20 +136,27 @@ def run_group(items, lib=None):
     return rows
 
 
-def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_per_task=1):
+# Tasks a worker thread gets at least, when the files are grouped automatically: enough that
+# the workers stay balanced, few enough that the cluster's cost per task stays small.
+_TASKS_PER_THREAD = 4
+_MAX_FILES_PER_TASK = 25
+
+
+def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_per_task=None):
     """Runs every input on a dask cluster and returns one row per input and load case, plus
     one row with the error number (`error`, 0 for none) for each input that failed.
 
     `inputs`: paths, input texts, or a mapping name -> path or text. `client`: a
     dask.distributed Client, a scheduler address ("tcp://host:8786"), or None for a
     LocalCluster of `workers` one-thread worker processes (default: one per core).
-    `progress(done, total)` is called as the files finish. Each file is one task; with
-    `files_per_task` above 1 a task runs that many files in turn, which saves the cluster's
-    cost per task on small files (a worker dying in the engine then fails the whole group).
+    `progress(done, total)` is called as the files finish. A task runs `files_per_task` files
+    in turn (default: as many as give every worker thread four tasks, at most 25), which saves
+    the cluster's cost per task on small files. A task that fails as a whole (its worker died
+    in the engine) is sent again one file a task, so that only the file at fault fails.
     """
     from dask.distributed import Client, LocalCluster, as_completed
 
-    if files_per_task < 1:
+    if files_per_task is not None and files_per_task < 1:
         raise ValueError(f"files_per_task must be 1 or more, not {files_per_task}")
     named = _named_inputs(inputs)
     own = []
@@ -167,20 +174,28 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_p
         for name, _, problem in named:
             if problem:
                 rows += _failure(name, "input not readable", problem)
-        groups = [readable[k:k + files_per_task]
-                  for k in range(0, len(readable), files_per_task)]
-        futures = client.map(run_group, groups, [lib] * len(groups), pure=False,
-                             key=[f"torva-{k}" for k in range(len(groups))])
-        group_of = {f.key: group for f, group in zip(futures, groups)}
-        completed = as_completed(futures, with_results=True, raise_errors=False)
+        size = files_per_task or _group_size(len(readable), sum(client.nthreads().values()))
+        groups = [readable[k:k + size] for k in range(0, len(readable), size)]
+        group_of = {}
+
+        def submit(batch):
+            futures = client.map(run_group, batch, [lib] * len(batch), pure=False,
+                                 key=[f"torva-{len(group_of) + k}" for k in range(len(batch))])
+            group_of.update((f.key, group) for f, group in zip(futures, batch))
+            return futures
+
+        completed = as_completed(submit(groups), with_results=True, raise_errors=False)
         done = 0
         for future, part in completed:
             group = group_of[future.key]
             if future.status == "error":
-                # The task itself failed: its worker died in the engine (dask retries such a
-                # task on other workers before it gives up) or the worker lacks the package.
-                reason = _describe(future.exception())
-                part = [row for name, _ in group for row in _failure(name, "task failed", reason)]
+                if len(group) > 1:
+                    for single in submit([[item] for item in group]):
+                        completed.add(single)
+                    continue
+                # The file's worker died in the engine (dask retries such a task on other
+                # workers before it gives up), or the worker lacks the package.
+                part = _failure(group[0][0], "task failed", _describe(future.exception()))
             rows += part
             done += len(group)
             if progress:
@@ -189,6 +204,13 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_p
     finally:
         for thing in own:
             thing.close()
+
+
+def _group_size(files, threads):
+    """Files a task when the caller does not say."""
+    if files == 0 or threads == 0:
+        return 1
+    return max(1, min(_MAX_FILES_PER_TASK, files // (threads * _TASKS_PER_THREAD)))
 
 
 def _describe(exception):
