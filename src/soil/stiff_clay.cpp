@@ -1,5 +1,6 @@
 #include "soil/stiff_clay.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -83,6 +84,14 @@ double stiff_clay_sloping_factor(const SlopingGroundFactors& f, double theta, do
   return (Y > 1e-20) == (theta > 1e-20) ? f.down : f.up;
 }
 
+// The factor of a station: 1 on level ground (a slope of 1e-20 or less either way).
+double stiff_clay_station_factor(const SlopingGroundFactors& f, double theta, double Y) {
+  return std::fabs(theta) > 1e-20 ? stiff_clay_sloping_factor(f, theta, Y) : 1.0;
+}
+
+// "StfClyAW": y_min of a pile of width b.
+double without_water_y_min(double b) { return kSecantShareOfWidth * b; }
+
 // Input Data Error No. 14 ("StfClyBW") or No. 13 ("StfClyAW", "StfClyAK").
 [[noreturn]] void report_zero_cohesion(Engine& engine, const LayerCall& call) {
   const ErrorId& error = call.entry->errors.zero_strength;
@@ -105,15 +114,17 @@ double stiff_clay_sloping_factor(const SlopingGroundFactors& f, double theta, do
   stop_run(engine, error);
 }
 
-void register_strength_warnings(Engine& engine, const StiffClayVariant& v, double c) {
+// The strength warning of a station (negative, as registered), 0 when none.
+int strength_warning(const Engine& engine, const StiffClayVariant& v, double c) {
   const int units = engine.options.IUNITS;
   if (units == kUnitsUS) {
-    if (c < kLowStrengthUS) WarningRegister(engine, -v.warning);
-    if (c > kHighStrengthUS) WarningRegister(engine, -(v.warning + 1));
+    if (c < kLowStrengthUS) return -v.warning;
+    if (c > kHighStrengthUS) return -(v.warning + 1);
   } else if (units == kUnitsSI) {
-    if (c < v.low_si) WarningRegister(engine, -(v.warning + 2));
-    if (c > v.high_si) WarningRegister(engine, -(v.warning + 3));
+    if (c < v.low_si) return -(v.warning + 2);
+    if (c > v.high_si) return -(v.warning + 3);
   }
+  return 0;
 }
 
 // Trapezoid average of c over depth from a first depth, station by station.
@@ -152,35 +163,38 @@ double average_from_first_node(Engine& engine, int layer, double X, double c_X) 
   return average.add(X, c_X);
 }
 
-// Resolves the curve at a station: properties, defaults, checks, effective depth. `running`
-// carries the "StfClyBW" average from node to node in normal mode (null in output mode).
-StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, double Y,
-                         RunningAverage* running, const SlopingGroundFactors& slope) {
+// The soil values of the curve at a station, which depend on its depth alone.
+struct StiffClaySoil {
+  double c = 0.0, c_a = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0;
+  int warning = 0;  // the strength warning of the station, 0 when none
+};
+
+// Reads the soil values at a station, applies the defaults and makes the checks on them. The
+// "StfClyBW" average below layer 1 is left to the caller at pile nodes (c_a is c there), since
+// it follows the nodes of the layer; at a printed curve it is worked out here.
+StiffClaySoil soil_at(Engine& engine, const LayerCall& call, const Station& s) {
   const StiffClayVariant& v = variant_of(call);
   const int units = engine.options.IUNITS;
   const int i = call.layer;
-  const bool cyclic = engine.options.CyclicLoading;
 
-  StiffClayInputs in;
-  in.kind = v.kind;
-  in.c = fn_c(engine, s.X);
-  if (!s.first && in.c < 1e-10) report_zero_cohesion(engine, call);
-  if (!at_layer_interface(engine, s.X)) register_strength_warnings(engine, v, in.c);
-  in.c_a = in.c;
+  StiffClaySoil values;
+  values.c = fn_c(engine, s.X);
+  if (!s.first && values.c < 1e-10) report_zero_cohesion(engine, call);
+  if (!at_layer_interface(engine, s.X)) {
+    values.warning = strength_warning(engine, v, values.c);
+    if (values.warning != 0) WarningRegister(engine, values.warning);
+  }
+  values.c_a = values.c;
   if (v.kind == StiffClayKind::kWithWater) {
     if (i == 1) {
-      in.c_a = fn_c_avg(engine, s.X);
-    } else if (running == nullptr) {
-      in.c_a = average_from_first_node(engine, i, s.X, in.c);
-    } else if (s.first) {
-      running->start(s.X, in.c);
-    } else {
-      in.c_a = running->add(s.X, in.c);
+      values.c_a = fn_c_avg(engine, s.X);
+    } else if (s.output) {
+      values.c_a = average_from_first_node(engine, i, s.X, values.c);
     }
   }
-  in.gamma = fn_gamma_avg(engine, s.X);
-  in.eps50 = fn_eps50(engine, s.X);
-  if (in.eps50 <= 0.0) {
+  values.gamma = fn_gamma_avg(engine, s.X);
+  values.eps50 = fn_eps50(engine, s.X);
+  if (values.eps50 <= 0.0) {
     if (units != kUnitsUS && units != kUnitsSI) {
       raise_error(engine, call.entry->errors.default_eps50,
                   "eps50 of soil layer " + std::to_string(i) + " (" + v.name + ") is 0 at depth " +
@@ -188,7 +202,7 @@ StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s
                       ", and no default value of eps50 exists in general units.",
                   "Give eps50 for the layer, or use US customary or SI units.");
     }
-    in.eps50 = stiff_clay_default_eps50(v.kind, units, in.c);
+    values.eps50 = stiff_clay_default_eps50(v.kind, units, values.c);
   }
 
   SoilLayers& soil = engine.soil;
@@ -197,12 +211,28 @@ StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s
         v.kind == StiffClayKind::kWithWater ? soil.k_top[i] <= 0.0 : soil.k_top[i] == 0.0;
     if (default_k) {
       if (units != kUnitsUS && units != kUnitsSI) report_default_k_in_general_units(engine, i);
-      in.k = stiff_clay_default_k(v.kind, units, cyclic, in.c);
+      values.k = stiff_clay_default_k(v.kind, units, engine.options.CyclicLoading, values.c);
     } else {
       if (soil.k_bottom[i] <= 0.0) soil.k_bottom[i] = soil.k_top[i];
-      in.k = fn_k_in_layer(engine, i, s.X);
+      values.k = fn_k_in_layer(engine, i, s.X);
     }
   }
+  return values;
+}
+
+// What the curve at a station is built from: its soil values, the number of cycles and the
+// effective depth, both worked out again at every pass (a layer above may change them), and
+// the deflection `Y` that sets the direction of movement on sloping ground.
+StiffClayInputs inputs_at(Engine& engine, const LayerCall& call, const Station& s,
+                          const StiffClaySoil& values, double Y) {
+  const StiffClayVariant& v = variant_of(call);
+  StiffClayInputs in;
+  in.kind = v.kind;
+  in.c = values.c;
+  in.c_a = values.c_a;
+  in.gamma = values.gamma;
+  in.eps50 = values.eps50;
+  in.k = values.k;
   // The run keeps the number of cycles these criteria work with.
   double& N = engine.options.NumCycles;
   if (v.kind == StiffClayKind::kWithoutWater && N < 1.0) N = 1.0;
@@ -219,8 +249,87 @@ StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s
   in.b = s.b;
   in.theta = engine.inclination.slope_minus_batter;
   in.Y = Y;
-  in.cyclic = cyclic;
-  return stiff_clay_at_depth(in, slope);
+  in.cyclic = engine.options.CyclicLoading;
+  return in;
+}
+
+// Places of a node's depth part (NodeDepthPart::soil).
+enum Slot : std::size_t {
+  kC, kGamma, kEps50, kK, kCAvg,       // soil values; kCAvg: c averaged from the surface, for
+                                       // the resistance of layer 1 above the pile head
+  kCa, kZe, kFactor, kN,               // what the kept curve was built for
+  kY50, kE0, kPu, kPcOrYc, kAs, kAc,   // the kept curve (kPcOrYc: p_c with free water, else y_c)
+};
+
+// The curve at a pile node, and the c_a it was built with.
+struct NodeCurve {
+  StiffClayCurve curve;
+  double c_a = 0.0;
+  bool fresh = false;  // the soil values were read at this pass
+};
+
+StiffClayCurve kept_curve(const StiffClayVariant& v, const std::array<double, 16>& kept,
+                          bool cyclic, double b) {
+  StiffClayCurve curve;
+  curve.kind = v.kind;
+  curve.cyclic = cyclic;
+  curve.y50 = kept[kY50];
+  curve.E0 = kept[kE0];
+  curve.p_u = kept[kPu];
+  if (v.kind == StiffClayKind::kWithWater) {
+    curve.p_c = kept[kPcOrYc];
+    curve.A_s = kept[kAs];
+    curve.A_c = kept[kAc];
+  } else {
+    curve.y_c = kept[kPcOrYc];
+    if (v.kind == StiffClayKind::kWithoutWater) curve.y_min = without_water_y_min(b);
+  }
+  return curve;
+}
+
+// The curve at a pile node. Its soil values are read at the first pass of a solution and kept in
+// the node's depth part, with the last curve built and what it was built for (c_a, effective
+// depth, sloping factor, number of cycles). A later pass registers the node's warning again, as
+// every pass does, works those out afresh and builds the curve again only when one differs.
+// `running` carries the "StfClyBW" average from node to node below layer 1.
+NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
+                     RunningAverage& running, const SlopingGroundFactors& slope) {
+  const StiffClayVariant& v = variant_of(call);
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  NodeCurve result;
+  StiffClaySoil values;
+  if (part.soil_valid) {
+    if (part.warning != 0) WarningRegister(engine, part.warning);
+    values = {kept[kC], kept[kCa], kept[kGamma], kept[kEps50], kept[kK], part.warning};
+  } else {
+    values = soil_at(engine, call, s);
+    result.fresh = true;
+  }
+  if (v.kind == StiffClayKind::kWithWater && call.layer > 1) {
+    if (s.first) {
+      running.start(s.X, values.c);
+      values.c_a = values.c;
+    } else {
+      values.c_a = running.add(s.X, values.c);
+    }
+  }
+  result.c_a = values.c_a;
+  const StiffClayInputs in = inputs_at(engine, call, s, values, s.Y);
+  const double factor = stiff_clay_station_factor(slope, in.theta, in.Y);
+  if (!result.fresh && kept[kCa] == in.c_a && kept[kZe] == in.z_e && kept[kFactor] == factor &&
+      kept[kN] == in.N) {
+    result.curve = kept_curve(v, kept, in.cyclic, s.b);
+    return result;
+  }
+  result.curve = stiff_clay_at_depth(in, slope).curve;
+  const StiffClayCurve& c = result.curve;
+  const bool with_water = v.kind == StiffClayKind::kWithWater;
+  kept = {values.c, values.gamma, values.eps50, values.k, kept[kCAvg], in.c_a, in.z_e, factor,
+          in.N, c.y50, c.E0, c.p_u, with_water ? c.p_c : c.y_c, c.A_s, c.A_c};
+  part.warning = values.warning;
+  part.soil_valid = true;
+  return result;
 }
 
 // The sloping-ground factors of the run's slope in the variant of the layer.
@@ -389,7 +498,7 @@ StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in, const SlopingGro
   const double c = in.c;
   const double z_e = in.z_e;
   d.slope = slope;
-  if (std::fabs(in.theta) > 1e-20) d.s = stiff_clay_sloping_factor(d.slope, in.theta, in.Y);
+  d.s = stiff_clay_station_factor(d.slope, in.theta, in.Y);
 
   StiffClayCurve& curve = d.curve;
   curve.kind = in.kind;
@@ -413,7 +522,7 @@ StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in, const SlopingGro
   d.p_d = 9.0 * c * b;
   curve.p_u = min_or_nan(d.p_st, d.p_d);
   curve.y_c = curve.y50 * (1.0 + single(0.6f) * std::log10(in.N));
-  if (in.kind == StiffClayKind::kWithoutWater) curve.y_min = kSecantShareOfWidth * b;
+  if (in.kind == StiffClayKind::kWithoutWater) curve.y_min = without_water_y_min(b);
   return d;
 }
 
@@ -505,8 +614,8 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
   const SlopingGroundFactors slope = layer_slope_factors(engine, call);
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const StiffClayAtDepth d = resolve(engine, call, s, s.Y, &running, slope);
-    const StiffClayCurve& curve = d.curve;
+    const NodeCurve node = node_curve(engine, call, s, running, slope);
+    const StiffClayCurve& curve = node.curve;
 
     double Es = 0.0;
     if (v.kind == StiffClayKind::kWithoutWater) {
@@ -527,9 +636,13 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
     accumulate_layer_resistance(engine, s, previous_p_u, curve.p_u);
     if (soil.XS < -0.00001 && i == 1) {
       const double thickness = soil.XLayerBottom[1] - soil.XLayerTop[1];
-      F = v.kind == StiffClayKind::kWithWater
-              ? thickness * (2.0 * d.in.c_a * s.b + curve.p_c) / 2.0
-              : thickness * (3.0 * fn_c_avg(engine, s.X) * s.b + curve.p_u) / 2.0;
+      if (v.kind == StiffClayKind::kWithWater) {
+        F = thickness * (2.0 * node.c_a * s.b + curve.p_c) / 2.0;
+      } else {
+        double& c_avg = engine.py.depth_parts[n].soil[kCAvg];
+        if (node.fresh) c_avg = fn_c_avg(engine, s.X);
+        F = thickness * (3.0 * c_avg * s.b + curve.p_u) / 2.0;
+      }
     }
     previous_p_u = curve.p_u;
   }
@@ -538,9 +651,10 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
 void stiff_clay_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const StiffClayAtDepth d =
-        resolve(engine, call, s, pile_deflection_at_depth(engine, s.X), nullptr,
-                layer_slope_factors(engine, call));
+    const StiffClaySoil values = soil_at(engine, call, s);
+    const StiffClayInputs in =
+        inputs_at(engine, call, s, values, pile_deflection_at_depth(engine, s.X));
+    const StiffClayAtDepth d = stiff_clay_at_depth(in, layer_slope_factors(engine, call));
     report_block(engine, call, s, d);
     const std::array<double, 17> ys = stiff_clay_points(d.curve, engine.options.NumCycles);
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};

@@ -374,6 +374,86 @@ TEST_F(StiffClay, PrintedCurveOnSlopingGroundMovesAsThePileDeflectsAtItsDepth) {
   EXPECT_NEAR(printed, level / (1.0 + std::tan(0.2)), 1e-3);  // down the slope
 }
 
+// ---- Passes of a solution ------------------------------------------------------------------
+
+// A later pass builds a node's curve again only where what it was built for changed: the
+// direction of movement on sloping ground, the equivalent depth of the lower layer (it follows
+// the resistance of the upper one), the average strength of the clay with free water, the number
+// of cycles a lower layer raised during the first pass, the resistance of a layer 1 that rises
+// above the pile head.
+TEST_F(StiffClay, LaterPassesGiveWhatAFreshPassGives) {
+  struct Pair {
+    int upper, lower;
+  };
+  const Pair pairs[] = {{criterion::kStiffClayWithWater, criterion::kStiffClayWithWater},
+                        {criterion::kStiffClayWithoutWater, criterion::kStiffClayWithoutWater},
+                        {criterion::kStiffClayWithoutWaterK, criterion::kStiffClayWithoutWaterK},
+                        {criterion::kStiffClayWithoutWaterK, criterion::kStiffClayWithoutWater},
+                        {criterion::kStiffClayWithoutWater, criterion::kStiffClayWithWater}};
+  for (const Pair& pair : pairs) {
+    for (const bool cyclic : {false, true}) {
+      for (const double top : {0.0, -24.0}) {
+        for (const double slope : {0.0, 0.2}) {
+          engine().soil.count = 0;
+          use_units(kUnitsUS);
+          make_pile(40, 480.0, 24.0);
+          // Below 500 lb/ft^2 at the top (a warning at those nodes), default eps50 and k below.
+          add_layer(pair.upper, top, 120.0, {0.02, 3.0, 0.005}, {0.02, 12.0, 0.005});
+          add_layer(pair.lower, 120.0, 600.0, {0.02, 8.0, 0.0}, {0.02, 16.0, 0.0});
+          engine().soil.k_top[1] = engine().soil.k_bottom[1] = 500.0;
+          engine().soil.k_top[2] = engine().soil.k_bottom[2] = 0.0;
+          assign_layers();
+          uniform_group_factors(0.8, 1.25);
+          engine().options.UseSoilMovement = true;
+          for (int n = 1; n <= nodes().N; ++n) nodes().ysoil[n] = 0.1 - 0.005 * n;
+          engine().inclination.slope_minus_batter = slope;
+          engine().options.CyclicLoading = cyclic;
+          engine().options.NumCycles = cyclic ? 0.5 : 0.0;
+          expect_later_passes_match_fresh_ones(
+              "codes " + std::to_string(pair.upper) + "/" + std::to_string(pair.lower) +
+              (cyclic ? " cyclic" : " static") + ", top " + std::to_string(top) + ", slope " +
+              std::to_string(slope));
+        }
+      }
+    }
+  }
+}
+
+// A pile-length trial moves the nodes: a node whose place changed reads its soil again, and
+// the average of the clay with free water follows the new nodes of its layer.
+TEST_F(StiffClay, NodesThatMoveReadTheirSoilAgain) {
+  build(kUS, criterion::kStiffClayWithWater);
+  for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = 0.5 - 0.01 * n;
+  PYCurveDriver(engine(), 0);
+  PYCurveDriver(engine(), 2);
+  make_pile(30, 450.0, 24.0);
+  assign_layers();
+  for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = 0.5 - 0.01 * n;
+  PYCurveDriver(engine(), 2);
+  const PerNode<double> moved = nodes().Es;
+  clear_depth_parts(engine().py);
+  PYCurveDriver(engine(), 2);
+  for (int n = 1; n <= nodes().N; ++n) EXPECT_EQ(moved[n], nodes().Es[n]) << "node " << n;
+}
+
+// A warning registered at a node in every pass is registered in the passes that read the
+// node's depth part back as often as in the first.
+TEST_F(StiffClay, EveryPassRegistersTheStrengthWarningsAgain) {
+  for (const int code : {criterion::kStiffClayWithWater, criterion::kStiffClayWithoutWater,
+                         criterion::kStiffClayWithoutWaterK}) {
+    engine().soil.count = 0;
+    clear_warning_counts(engine());
+    build_one(code, 3.0, 500.0, 500.0);
+    const int warning = code == criterion::kStiffClayWithWater      ? 3051
+                        : code == criterion::kStiffClayWithoutWater ? 3061
+                                                                    : 3261;
+    PYCurveDriver(engine(), 0);
+    EXPECT_EQ(engine().warnings.WarningCount[warning], 41) << code;
+    for (int k = 2; k <= 4; ++k) PYCurveDriver(engine(), k);
+    EXPECT_EQ(engine().warnings.WarningCount[warning], 4 * 41) << code;
+  }
+}
+
 // ---- Errors and warnings -------------------------------------------------------------------
 
 // The texts are checked with the whole runs of the inputs that cause them.
