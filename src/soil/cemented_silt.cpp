@@ -122,11 +122,26 @@ CementedSiltSoil soil_at(Engine& engine, const LayerCall& call, const Station& s
   return values;
 }
 
-// What the curve at a station is built from: its soil values, the effective depth, worked out
-// again at every pass since the layers above may change it, and the deflection `Y` that sets
-// the direction of movement on sloping ground.
-CementedSiltInputs inputs_at(Engine& engine, const Station& s, const CementedSiltSoil& values,
-                             double Y) {
+// The effective depth of a station. The equivalent depth of its layer is computed from the soil
+// values of the layer's first pile node (or of a printed curve's depth, when no node reached the
+// criterion): other nodes are spared the wedge coefficients.
+double station_depth(Engine& engine, const Station& s, const CementedSiltSoil& values) {
+  NodeSoilParameters parameters;
+  if (s.output || s.first) {
+    const double theta = engine.inclination.slope_minus_batter;
+    const SandCoefficients c =
+        sand_coefficients(values.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
+    parameters = wedge_soil_parameters(s, values.gamma, values.phi, c);
+    parameters.c = values.c;
+    parameters.J = engine.py.soft_clay_J;
+  }
+  return effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+}
+
+// What the curve at a station is built from: its soil values, the effective depth `z_e` and the
+// deflection `Y` that sets the direction of movement on sloping ground.
+CementedSiltInputs curve_inputs(const Engine& engine, const Station& s,
+                                const CementedSiltSoil& values, double z_e, double Y) {
   const double theta = engine.inclination.slope_minus_batter;
   CementedSiltInputs in;
   SandInputs& sand = in.sand;
@@ -139,22 +154,11 @@ CementedSiltInputs inputs_at(Engine& engine, const Station& s, const CementedSil
   in.J = engine.py.soft_clay_J;
   sand.b = s.b;
   sand.z = s.z;
+  sand.z_e = z_e;
   sand.theta = theta;
   sand.with_slope = reese_with_slope(Y, theta);
   in.Y = Y;
   in.cyclic = engine.options.CyclicLoading;
-
-  // What the equivalent depth of the layer is computed from. A pile node other than the first
-  // of its layer never computes it, and is spared the wedge coefficients.
-  NodeSoilParameters parameters;
-  if (s.output || s.first) {
-    const SandCoefficients c =
-        sand_coefficients(sand.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
-    parameters = wedge_soil_parameters(s, sand.gamma, sand.phi, c);
-    parameters.c = in.c;
-    parameters.J = in.J;
-  }
-  sand.z_e = effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
   return in;
 }
 
@@ -181,50 +185,54 @@ struct NodeCurve {
   double c = 0.0;
 };
 
-// The curve at a pile node. Its soil values are read at the first pass of a solution and kept in
-// the node's depth part, with the last curve built and what it was built for: the effective
-// depth, the direction of the sand wedge on sloping ground and the factor of the cohesive part.
-// A later pass works those out afresh and builds the curve again only when one differs.
-
-NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
-                     const SlopingGroundFactors& slope) {
+// The curve at a pile node, into `node` (filled in place: a curve assembled in a temporary and
+// copied whole would be read back in wide moves straight after its narrow stores, which stalls
+// the pass). Its soil values are read at the first pass of a solution and kept in the node's
+// depth part, with the last curve built and what it was built for: the effective depth, the
+// direction of the sand wedge on sloping ground and the factor of the cohesive part. A later
+// pass works those out afresh and builds the curve again only when one differs.
+void node_curve(Engine& engine, const LayerCall& call, const Station& s,
+                const SlopingGroundFactors& slope, NodeCurve& node) {
   NodeDepthPart& part = engine.py.depth_parts[s.index];
   std::array<double, 16>& kept = part.soil;
   CementedSiltSoil values;
   if (part.soil_valid) {
     // eps50 and whether k is the default show only in printed curves.
-    values = {kept[kC], kept[kPhi], kept[kGamma], 0.0, kept[kK]};
+    values.c = kept[kC];
+    values.phi = kept[kPhi];
+    values.gamma = kept[kGamma];
+    values.k = kept[kK];
   } else {
     values = soil_at(engine, call, s);
   }
-  const CementedSiltInputs in = inputs_at(engine, s, values, s.Y);
-  const SandInputs& sand = in.sand;
+  node.c = values.c;
+  const double z_e = station_depth(engine, s, values);
+  const double theta = engine.inclination.slope_minus_batter;
   // The direction of the wedge counts only where the sand resistance takes the ground as
   // sloping.
   const double with_slope =
-      std::fabs(sand.theta) > kSlopeThreshold && sand.with_slope ? 1.0 : 0.0;
-  const double factor = cohesive_factor(slope, sand.theta, in.Y);
-  NodeCurve node{{}, values.c};
-  if (part.soil_valid && kept[kZe] == sand.z_e && kept[kWithSlope] == with_slope &&
+      std::fabs(theta) > kSlopeThreshold && reese_with_slope(s.Y, theta) ? 1.0 : 0.0;
+  const double factor = cohesive_factor(slope, theta, s.Y);
+  if (part.soil_valid && kept[kZe] == z_e && kept[kWithSlope] == with_slope &&
       kept[kFactor] == factor) {
     ReeseSandCurve& c = node.curve;
     c.E0 = kept[kE0];
-    c.y_m = silt_y_m(sand.b);
-    c.y_u = silt_y_u(sand.b);
+    c.y_m = silt_y_m(s.b);
+    c.y_u = silt_y_u(s.b);
     c.p_m = kept[kPm];
     c.p_u = kept[kPu];
     c.m = kept[kM];
     c.n = kept[kN];
     c.C = kept[kCbar];
     c.y_k = kept[kYk];
-    return node;
+    c.p_k = 0.0;
+    return;
   }
-  node.curve = cemented_silt_at_depth(in, slope).curve;
+  node.curve = cemented_silt_at_depth(curve_inputs(engine, s, values, z_e, s.Y), slope).curve;
   const ReeseSandCurve& c = node.curve;
-  kept = {values.c, values.phi, values.gamma, values.k, sand.z_e, with_slope, factor,
+  kept = {values.c, values.phi, values.gamma, values.k, z_e, with_slope, factor,
           c.E0, c.p_m, c.p_u, c.m, c.n, c.C, c.y_k};
   part.soil_valid = true;
-  return node;
 }
 
 void report_block(Engine& engine, const LayerCall& call, const Station& s,
@@ -361,10 +369,11 @@ void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
   double previous_p_u = 0.0;
   const SlopingGroundFactors slope =
       cohesive_slope_factors(engine.inclination.slope_minus_batter);
+  NodeCurve node;
+  const ReeseSandCurve& curve = node.curve;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const NodeCurve node = node_curve(engine, call, s, slope);
-    const ReeseSandCurve& curve = node.curve;
+    node_curve(engine, call, s, slope, node);
 
     const double Es = s.y >= kSmallDeflection
                           ? reese_sand_p(curve, s.y) * s.p_mult / (s.y * s.y_mult)
@@ -384,8 +393,9 @@ void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
 void cemented_silt_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const CementedSiltInputs in =
-        inputs_at(engine, s, soil_at(engine, call, s), pile_deflection_at_depth(engine, s.X));
+    const CementedSiltSoil values = soil_at(engine, call, s);
+    const CementedSiltInputs in = curve_inputs(engine, s, values, station_depth(engine, s, values),
+                                               pile_deflection_at_depth(engine, s.X));
     const CementedSiltAtDepth d = cemented_silt_at_depth(in);
     report_block(engine, call, s, d);
     const std::array<double, 17> ys = cemented_silt_points(d.curve);

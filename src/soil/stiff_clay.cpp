@@ -220,12 +220,31 @@ StiffClaySoil soil_at(Engine& engine, const LayerCall& call, const Station& s) {
   return values;
 }
 
-// What the curve at a station is built from: its soil values, the number of cycles and the
-// effective depth, both worked out again at every pass (a layer above may change them), and
-// the deflection `Y` that sets the direction of movement on sloping ground.
-StiffClayInputs inputs_at(Engine& engine, const LayerCall& call, const Station& s,
-                          const StiffClaySoil& values, double Y) {
-  const StiffClayVariant& v = variant_of(call);
+// The number of cycles the criterion works with, which the run keeps.
+double cycles_of_run(Engine& engine, const StiffClayVariant& v) {
+  double& N = engine.options.NumCycles;
+  if (v.kind == StiffClayKind::kWithoutWater && N < 1.0) N = 1.0;
+  if (v.kind == StiffClayKind::kWithK && N == 0.0) N = 1.0;
+  return N;
+}
+
+// The effective depth of a station, from the soil values the equivalent depth of its layer is
+// computed from at the layer's first node.
+double station_depth(Engine& engine, const Station& s, double c, double c_a, double gamma) {
+  NodeSoilParameters parameters;
+  parameters.b = s.b;
+  parameters.c = c;
+  parameters.c_a = c_a;
+  parameters.gamma = gamma;
+  parameters.z0 = s.z;
+  return effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+}
+
+// What the curve at a station is built from: its soil values, the number of cycles `N` and the
+// effective depth `z_e`, and the deflection `Y` that sets the direction of movement on sloping
+// ground.
+StiffClayInputs curve_inputs(const Engine& engine, const StiffClayVariant& v, const Station& s,
+                             const StiffClaySoil& values, double N, double z_e, double Y) {
   StiffClayInputs in;
   in.kind = v.kind;
   in.c = values.c;
@@ -233,24 +252,22 @@ StiffClayInputs inputs_at(Engine& engine, const LayerCall& call, const Station& 
   in.gamma = values.gamma;
   in.eps50 = values.eps50;
   in.k = values.k;
-  // The run keeps the number of cycles these criteria work with.
-  double& N = engine.options.NumCycles;
-  if (v.kind == StiffClayKind::kWithoutWater && N < 1.0) N = 1.0;
-  if (v.kind == StiffClayKind::kWithK && N == 0.0) N = 1.0;
   in.N = N;
-
-  NodeSoilParameters parameters;
-  parameters.b = s.b;
-  parameters.c = in.c;
-  parameters.c_a = in.c_a;
-  parameters.gamma = in.gamma;
-  parameters.z0 = s.z;
-  in.z_e = effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+  in.z_e = z_e;
   in.b = s.b;
   in.theta = engine.inclination.slope_minus_batter;
   in.Y = Y;
   in.cyclic = engine.options.CyclicLoading;
   return in;
+}
+
+// The same with the number of cycles and the effective depth worked out at the station.
+StiffClayInputs inputs_at(Engine& engine, const LayerCall& call, const Station& s,
+                          const StiffClaySoil& values, double Y) {
+  const StiffClayVariant& v = variant_of(call);
+  const double N = cycles_of_run(engine, v);
+  const double z_e = station_depth(engine, s, values.c, values.c_a, values.gamma);
+  return curve_inputs(engine, v, s, values, N, z_e, Y);
 }
 
 // Places of a node's depth part (NodeDepthPart::soil).
@@ -268,43 +285,44 @@ struct NodeCurve {
   bool fresh = false;  // the soil values were read at this pass
 };
 
-StiffClayCurve kept_curve(const StiffClayVariant& v, const std::array<double, 16>& kept,
-                          bool cyclic, double b) {
-  StiffClayCurve curve;
+// The curve kept in a node's depth part, for a pile of width b. Its values are put into `curve`
+// one by one: a curve assembled in a temporary and copied whole would be read back in wide
+// moves straight after its narrow stores, which stalls the pass.
+void read_kept_curve(const StiffClayVariant& v, const std::array<double, 16>& kept, bool cyclic,
+                     double b, StiffClayCurve& curve) {
   curve.kind = v.kind;
   curve.cyclic = cyclic;
   curve.y50 = kept[kY50];
   curve.E0 = kept[kE0];
   curve.p_u = kept[kPu];
-  if (v.kind == StiffClayKind::kWithWater) {
-    curve.p_c = kept[kPcOrYc];
-    curve.A_s = kept[kAs];
-    curve.A_c = kept[kAc];
-  } else {
-    curve.y_c = kept[kPcOrYc];
-    if (v.kind == StiffClayKind::kWithoutWater) curve.y_min = without_water_y_min(b);
-  }
-  return curve;
+  const bool with_water = v.kind == StiffClayKind::kWithWater;
+  curve.p_c = with_water ? kept[kPcOrYc] : 0.0;
+  curve.A_s = kept[kAs];
+  curve.A_c = kept[kAc];
+  curve.y_c = with_water ? 0.0 : kept[kPcOrYc];
+  curve.y_min = v.kind == StiffClayKind::kWithoutWater ? without_water_y_min(b) : 0.0;
 }
 
-// The curve at a pile node. Its soil values are read at the first pass of a solution and kept in
-// the node's depth part, with the last curve built and what it was built for (c_a, effective
-// depth, sloping factor, number of cycles). A later pass registers the node's warning again, as
-// every pass does, works those out afresh and builds the curve again only when one differs.
-// `running` carries the "StfClyBW" average from node to node below layer 1.
-NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
-                     RunningAverage& running, const SlopingGroundFactors& slope) {
+// The curve at a pile node, into `node`. Its soil values are read at the first pass of a
+// solution and kept in the node's depth part, with the last curve built and what it was built
+// for (c_a, effective depth, sloping factor, number of cycles). A later pass registers the
+// node's warning again, as every pass does, works those out afresh and builds the curve again
+// only when one differs. `running` carries the "StfClyBW" average from node to node below
+// layer 1.
+void node_curve(Engine& engine, const LayerCall& call, const Station& s, RunningAverage& running,
+                const SlopingGroundFactors& slope, NodeCurve& node) {
   const StiffClayVariant& v = variant_of(call);
   NodeDepthPart& part = engine.py.depth_parts[s.index];
   std::array<double, 16>& kept = part.soil;
-  NodeCurve result;
+  node.fresh = !part.soil_valid;
   StiffClaySoil values;
-  if (part.soil_valid) {
-    if (part.warning != 0) WarningRegister(engine, part.warning);
-    values = {kept[kC], kept[kCa], kept[kGamma], kept[kEps50], kept[kK], part.warning};
-  } else {
+  if (node.fresh) {
     values = soil_at(engine, call, s);
-    result.fresh = true;
+  } else {
+    if (part.warning != 0) WarningRegister(engine, part.warning);
+    values.c = kept[kC];
+    values.c_a = kept[kCa];
+    values.gamma = kept[kGamma];
   }
   if (v.kind == StiffClayKind::kWithWater && call.layer > 1) {
     if (s.first) {
@@ -314,22 +332,28 @@ NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
       values.c_a = running.add(s.X, values.c);
     }
   }
-  result.c_a = values.c_a;
-  const StiffClayInputs in = inputs_at(engine, call, s, values, s.Y);
-  const double factor = stiff_clay_station_factor(slope, in.theta, in.Y);
-  if (!result.fresh && kept[kCa] == in.c_a && kept[kZe] == in.z_e && kept[kFactor] == factor &&
-      kept[kN] == in.N) {
-    result.curve = kept_curve(v, kept, in.cyclic, s.b);
-    return result;
+  node.c_a = values.c_a;
+  const double N = cycles_of_run(engine, v);
+  const double z_e = station_depth(engine, s, values.c, values.c_a, values.gamma);
+  const double factor =
+      stiff_clay_station_factor(slope, engine.inclination.slope_minus_batter, s.Y);
+  if (!node.fresh && kept[kCa] == values.c_a && kept[kZe] == z_e && kept[kFactor] == factor &&
+      kept[kN] == N) {
+    read_kept_curve(v, kept, engine.options.CyclicLoading, s.b, node.curve);
+    return;
   }
-  result.curve = stiff_clay_at_depth(in, slope).curve;
-  const StiffClayCurve& c = result.curve;
+  if (!node.fresh) {
+    values.eps50 = kept[kEps50];
+    values.k = kept[kK];
+    values.warning = part.warning;
+  }
+  node.curve = stiff_clay_at_depth(curve_inputs(engine, v, s, values, N, z_e, s.Y), slope).curve;
+  const StiffClayCurve& c = node.curve;
   const bool with_water = v.kind == StiffClayKind::kWithWater;
-  kept = {values.c, values.gamma, values.eps50, values.k, kept[kCAvg], in.c_a, in.z_e, factor,
-          in.N, c.y50, c.E0, c.p_u, with_water ? c.p_c : c.y_c, c.A_s, c.A_c};
+  kept = {values.c, values.gamma, values.eps50, values.k, kept[kCAvg], values.c_a, z_e, factor,
+          N, c.y50, c.E0, c.p_u, with_water ? c.p_c : c.y_c, c.A_s, c.A_c};
   part.warning = values.warning;
   part.soil_valid = true;
-  return result;
 }
 
 // The sloping-ground factors of the run's slope in the variant of the layer.
@@ -612,10 +636,11 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
   RunningAverage running;
   double previous_p_u = 0.0;
   const SlopingGroundFactors slope = layer_slope_factors(engine, call);
+  NodeCurve node;
+  const StiffClayCurve& curve = node.curve;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const NodeCurve node = node_curve(engine, call, s, running, slope);
-    const StiffClayCurve& curve = node.curve;
+    node_curve(engine, call, s, running, slope, node);
 
     double Es = 0.0;
     if (v.kind == StiffClayKind::kWithoutWater) {

@@ -419,6 +419,25 @@ TEST_F(StiffClay, LaterPassesGiveWhatAFreshPassGives) {
   }
 }
 
+// With the ground above the pile head, layer 1 resists with (3 c_avg b + p_u) / 2 over its
+// thickness, c_avg and p_u of its last node, at every pass: here c is uniform (c_avg = c) and
+// that node deep enough for p_u = 9 c b.
+TEST_F(StiffClay, LayerAboveThePileHeadResistsWithTheAverageStrengthOfItsLastNode) {
+  for (const int code : {criterion::kStiffClayWithoutWater, criterion::kStiffClayWithoutWaterK}) {
+    engine().soil.count = 0;
+    use_units(kUnitsUS);
+    make_pile(40, 480.0, 24.0);
+    add_layer(code, -24.0, 600.0, {0.02, 10.0, 0.005});
+    engine().soil.k_top[1] = engine().soil.k_bottom[1] = 500.0;
+    assign_layers();
+    const double F = 624.0 * (3.0 * 10.0 * 24.0 + 9.0 * 10.0 * 24.0) / 2.0;
+    for (int k = 0; k <= 2; ++k) {
+      PYCurveDriver(engine(), k == 0 ? 0 : 2);
+      EXPECT_DOUBLE_EQ(engine().py.FLayer[1], F) << code << ", pass " << k;
+    }
+  }
+}
+
 // A pile-length trial moves the nodes: a node whose place changed reads its soil again, and
 // the average of the clay with free water follows the new nodes of its layer.
 TEST_F(StiffClay, NodesThatMoveReadTheirSoilAgain) {
