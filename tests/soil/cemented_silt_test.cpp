@@ -224,10 +224,7 @@ TEST_F(CementedSiltLayers, LaterPassesGiveWhatAFreshPassGives) {
         add_silt(top, 120.0, 10.0, 0.036, 32.0, 200.0);
         add_silt(120.0, 600.0, 5.0, 0.04, 34.0, 0.0);  // the default k
         assign_layers();
-        uniform_group_factors(0.8, 1.25);
-        engine().options.UseSoilMovement = true;
-        for (int n = 1; n <= nodes().N; ++n) nodes().ysoil[n] = 0.1 - 0.005 * n;
-        engine().inclination.slope_minus_batter = slope;
+        slope_group_and_soil_movement(slope);
         engine().options.CyclicLoading = cyclic;
         expect_later_passes_match_fresh_ones(std::string(cyclic ? "cyclic" : "static") +
                                              ", top " + std::to_string(top) + ", slope " +

@@ -129,6 +129,15 @@ class PYFixture : public ::testing::Test {
     return nodes().Es[n];
   }
 
+  // Ground sloping at `slope` (radians, less batter), the same p- and y-multipliers of 0.8 and
+  // 1.25 over the pile, and the soil moving 0.1 in less 0.005 in a node down the pile.
+  void slope_group_and_soil_movement(double slope) {
+    engine().inclination.slope_minus_batter = slope;
+    uniform_group_factors(0.8, 1.25);
+    engine().options.UseSoilMovement = true;
+    for (int n = 1; n <= nodes().N; ++n) nodes().ysoil[n] = 0.1 - 0.005 * n;
+  }
+
   // The passes after the first of a solution read the depth-only parts of the node curves back.
   // For deflections all positive, all negative, crossing zero and at rest, a later pass gives
   // the moduli, soil forces, layer resistances, equivalent depths and number of cycles of a pass

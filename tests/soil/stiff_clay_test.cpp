@@ -403,10 +403,7 @@ TEST_F(StiffClay, LaterPassesGiveWhatAFreshPassGives) {
           engine().soil.k_top[1] = engine().soil.k_bottom[1] = 500.0;
           engine().soil.k_top[2] = engine().soil.k_bottom[2] = 0.0;
           assign_layers();
-          uniform_group_factors(0.8, 1.25);
-          engine().options.UseSoilMovement = true;
-          for (int n = 1; n <= nodes().N; ++n) nodes().ysoil[n] = 0.1 - 0.005 * n;
-          engine().inclination.slope_minus_batter = slope;
+          slope_group_and_soil_movement(slope);
           engine().options.CyclicLoading = cyclic;
           engine().options.NumCycles = cyclic ? 0.5 : 0.0;
           expect_later_passes_match_fresh_ones(
