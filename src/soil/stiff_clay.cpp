@@ -231,6 +231,12 @@ double cycles_of_run(Engine& engine, const StiffClayVariant& v) {
 // The effective depth of a station, from the soil values the equivalent depth of its layer is
 // computed from at the layer's first node.
 double station_depth(Engine& engine, const Station& s, double c, double c_a, double gamma) {
+  // Only the first pile node of a layer and the depth of a printed curve may compute it: other
+  // nodes give no values (and spare the pass filling them).
+  static constexpr NodeSoilParameters kNotRead{};
+  if (!s.output && !s.first) {
+    return effective_depth(engine, s, kNotRead, EqDepthUpdate::kEveryPass, 1e-8);
+  }
   NodeSoilParameters parameters;
   parameters.b = s.b;
   parameters.c = c;
