@@ -1,5 +1,6 @@
 #include "soil/cemented_silt.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -18,6 +19,10 @@ constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 constexpr double kK0 = single(0.4f);
 constexpr double kSlopeThreshold = 1e-10;  // |theta| above this: sloping ground
 constexpr double kSmallDeflection = 1e-14;
+
+// The corners of the curve for a pile of width b: y_m = b/60 and y_u = 3b/80.
+double silt_y_m(double b) { return b / 60.0; }
+double silt_y_u(double b) { return 3.0 * b / 80.0; }
 
 constexpr ErrorId kZeroFrictionAngle{110, "INP00010"};
 constexpr ErrorId kSlopeSteeperThanFriction{111, "INP00011"};
@@ -75,55 +80,160 @@ constexpr ErrorId kSlopeSteeperThanFriction{111, "INP00011"};
   stop_run(engine, kSlopeSteeperThanFriction);
 }
 
-// Resolves the curve at a station: properties, checks, k, effective depth. `Y` is the
-// deflection that sets the direction of movement on sloping ground.
-CementedSiltAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, double Y) {
+// The soil values of the curve at a station, which depend on its depth alone.
+struct CementedSiltSoil {
+  double c = 0.0, phi = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0;
+  bool default_k = false;
+};
+
+// Reads the soil values at a station, applies the defaults and makes the checks on them.
+CementedSiltSoil soil_at(Engine& engine, const LayerCall& call, const Station& s) {
   const int units = engine.options.IUNITS;
   const int i = call.layer;
-  const bool cyclic = engine.options.CyclicLoading;
   const double theta = engine.inclination.slope_minus_batter;
   SoilLayers& soil = engine.soil;
 
-  CementedSiltInputs in;
-  SandInputs& sand = in.sand;
-  in.c = fn_c(engine, s.X);
-  if (s.X > soil.XLayerTop[i] && in.c < 1e-10) report_zero_cohesion(engine, call, s.X, in.c);
-  sand.phi = fn_phi(engine, s.X);
-  const double phi = sand.phi * kDegreesToRadians;
+  CementedSiltSoil values;
+  values.c = fn_c(engine, s.X);
+  if (s.X > soil.XLayerTop[i] && values.c < 1e-10) {
+    report_zero_cohesion(engine, call, s.X, values.c);
+  }
+  values.phi = fn_phi(engine, s.X);
+  const double phi = values.phi * kDegreesToRadians;
   if (phi < 1e-10) report_zero_friction_angle(engine);
   if (phi < std::fabs(theta)) report_slope_above_friction(engine, call);
-  if (in.c <= 0.0 && slope_steeper_than_friction(phi, theta)) {
+  if (values.c <= 0.0 && slope_steeper_than_friction(phi, theta)) {
     report_steep_cohesionless_slope(engine, call);
   }
-  sand.gamma = fn_gamma_avg(engine, s.X);
-  in.eps50 = fn_eps50(engine, s.X);
-  if (in.eps50 <= 0.0 && (units == kUnitsUS || units == kUnitsSI)) {
-    in.eps50 = cemented_silt_default_eps50(units, in.c);
+  values.gamma = fn_gamma_avg(engine, s.X);
+  values.eps50 = fn_eps50(engine, s.X);
+  if (values.eps50 <= 0.0 && (units == kUnitsUS || units == kUnitsSI)) {
+    values.eps50 = cemented_silt_default_eps50(units, values.c);
   }
   if (soil.k_top[i] > 0.0) {
     if (soil.k_bottom[i] == 0.0) soil.k_bottom[i] = soil.k_top[i];
-    sand.k = fn_k_in_layer(engine, i, s.X);
+    values.k = fn_k_in_layer(engine, i, s.X);
   } else {
     if (units != kUnitsUS && units != kUnitsSI) report_default_k_in_general_units(engine, i);
-    sand.k = cemented_silt_default_k(units, cyclic, in.c, sand.phi, sand.gamma);
-    sand.default_k = true;
+    values.k = cemented_silt_default_k(units, engine.options.CyclicLoading, values.c, values.phi,
+                                       values.gamma);
+    values.default_k = true;
   }
+  return values;
+}
+
+// The effective depth of a station. The equivalent depth of its layer is computed from the soil
+// values of the layer's first pile node (or of a printed curve's depth, when no node reached the
+// criterion): other nodes are spared the wedge coefficients.
+double station_depth(Engine& engine, const Station& s, const CementedSiltSoil& values) {
+  static constexpr NodeSoilParameters kNotRead{};
+  if (!s.output && !s.first) {
+    return effective_depth(engine, s, kNotRead, EqDepthUpdate::kEveryPass, 1e-8);
+  }
+  const double theta = engine.inclination.slope_minus_batter;
+  const SandCoefficients c =
+      sand_coefficients(values.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
+  NodeSoilParameters parameters = wedge_soil_parameters(s, values.gamma, values.phi, c);
+  parameters.c = values.c;
+  parameters.J = engine.py.soft_clay_J;
+  return effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+}
+
+// What the curve at a station is built from: its soil values, the effective depth `z_e` and the
+// deflection `Y` that sets the direction of movement on sloping ground.
+CementedSiltInputs curve_inputs(const Engine& engine, const Station& s,
+                                const CementedSiltSoil& values, double z_e, double Y) {
+  const double theta = engine.inclination.slope_minus_batter;
+  CementedSiltInputs in;
+  SandInputs& sand = in.sand;
+  in.c = values.c;
+  sand.phi = values.phi;
+  sand.gamma = values.gamma;
+  in.eps50 = values.eps50;
+  sand.k = values.k;
+  sand.default_k = values.default_k;
   in.J = engine.py.soft_clay_J;
   sand.b = s.b;
   sand.z = s.z;
+  sand.z_e = z_e;
   sand.theta = theta;
   sand.with_slope = reese_with_slope(Y, theta);
   in.Y = Y;
-  in.cyclic = cyclic;
+  in.cyclic = engine.options.CyclicLoading;
+  return in;
+}
 
-  // What the equivalent depth of the layer is computed from, at its first node.
-  const SandCoefficients c =
-      sand_coefficients(sand.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
-  NodeSoilParameters parameters = wedge_soil_parameters(s, sand.gamma, sand.phi, c);
-  parameters.c = in.c;
-  parameters.J = in.J;
-  sand.z_e = effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
-  return cemented_silt_at_depth(in);
+// The sloping-ground factors of the cohesive part for the run's slope.
+SlopingGroundFactors cohesive_slope_factors(double theta) {
+  return sloping_ground_factors(theta, single(0.70710677f));
+}
+
+// The factor of the cohesive part at a station: 1 on level ground (a slope of 1e-20 or less).
+double cohesive_factor(const SlopingGroundFactors& slope, double theta, double Y) {
+  return std::fabs(theta) > 1e-20 ? clay_sloping_factor(slope, theta, Y) : 1.0;
+}
+
+// Places of a node's depth part (NodeDepthPart::soil).
+enum Slot : std::size_t {
+  kC, kPhi, kGamma, kK,                  // soil values
+  kZe, kWithSlope, kFactor,              // what the kept curve was built for
+  kE0, kPm, kPu, kM, kN, kCbar, kYk,     // the kept curve
+};
+
+// The curve at a pile node, and the strength there.
+struct NodeCurve {
+  ReeseSandCurve curve;
+  double c = 0.0;
+};
+
+// The curve at a pile node, into `node` (filled in place: a curve assembled in a temporary and
+// copied whole would be read back in wide moves straight after its narrow stores, which stalls
+// the pass). Its soil values are read at the first pass of a solution and kept in the node's
+// depth part, with the last curve built and what it was built for: the effective depth, the
+// direction of the sand wedge on sloping ground and the factor of the cohesive part. A later
+// pass works those out afresh and builds the curve again only when one differs.
+void node_curve(Engine& engine, const LayerCall& call, const Station& s,
+                const SlopingGroundFactors& slope, NodeCurve& node) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  CementedSiltSoil values;
+  if (part.soil_valid) {
+    // eps50 and whether k is the default show only in printed curves.
+    values.c = kept[kC];
+    values.phi = kept[kPhi];
+    values.gamma = kept[kGamma];
+    values.k = kept[kK];
+  } else {
+    values = soil_at(engine, call, s);
+  }
+  node.c = values.c;
+  const double z_e = station_depth(engine, s, values);
+  const double theta = engine.inclination.slope_minus_batter;
+  // The direction of the wedge counts only where the sand resistance takes the ground as
+  // sloping.
+  const double with_slope =
+      std::fabs(theta) > kSlopeThreshold && reese_with_slope(s.Y, theta) ? 1.0 : 0.0;
+  const double factor = cohesive_factor(slope, theta, s.Y);
+  if (part.soil_valid && kept[kZe] == z_e && kept[kWithSlope] == with_slope &&
+      kept[kFactor] == factor) {
+    ReeseSandCurve& c = node.curve;
+    c.E0 = kept[kE0];
+    c.y_m = silt_y_m(s.b);
+    c.y_u = silt_y_u(s.b);
+    c.p_m = kept[kPm];
+    c.p_u = kept[kPu];
+    c.m = kept[kM];
+    c.n = kept[kN];
+    c.C = kept[kCbar];
+    c.y_k = kept[kYk];
+    c.p_k = 0.0;
+    return;
+  }
+  node.curve = cemented_silt_at_depth(curve_inputs(engine, s, values, z_e, s.Y), slope).curve;
+  const ReeseSandCurve& c = node.curve;
+  kept = {values.c, values.phi, values.gamma, values.k, z_e, with_slope, factor,
+          c.E0, c.p_m, c.p_u, c.m, c.n, c.C, c.y_k};
+  part.soil_valid = true;
 }
 
 void report_block(Engine& engine, const LayerCall& call, const Station& s,
@@ -171,6 +281,11 @@ void report_block(Engine& engine, const LayerCall& call, const Station& s,
 }  // namespace
 
 CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in) {
+  return cemented_silt_at_depth(in, cohesive_slope_factors(in.sand.theta));
+}
+
+CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in,
+                                           const SlopingGroundFactors& slope) {
   CementedSiltAtDepth d;
   d.in = in;
   SandInputs& sand = d.in.sand;
@@ -188,8 +303,7 @@ CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in) {
 
   // With no strength (c = 0) the ratio is 0/0 and min(9, r s) takes 9: p_c = 0.
   const double r = z_e * in.J / b + 3.0 + sand.gamma * z_e / c;
-  const SlopingGroundFactors slope = sloping_ground_factors(theta, single(0.70710677f));
-  if (std::fabs(theta) > 1e-20) d.s = clay_sloping_factor(slope, theta, in.Y);
+  d.s = cohesive_factor(slope, theta, in.Y);
   d.p_c = c * b * std::fmin(9.0, r * d.s);
 
   d.A = A_sand(z_e, b, in.cyclic);
@@ -198,8 +312,8 @@ CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in) {
   curve.E0 = sand.k * z_e;
   curve.p_u = d.A * p_phi + d.p_c;
   curve.p_m = 1.5 * (p_phi + d.p_c);
-  curve.y_m = b / 60.0;
-  curve.y_u = 3.0 * b / 80.0;
+  curve.y_m = silt_y_m(b);
+  curve.y_u = silt_y_u(b);
   curve.m = (curve.p_u - curve.p_m) / (curve.y_u - curve.y_m);
   // Without resistance (no strength at the ground surface) the curve is p = 0.
   if (p_phi + d.p_c != 0.0) {
@@ -254,13 +368,16 @@ void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
   const int i = call.layer;
   double& F = engine.py.FLayer[i];
   double previous_p_u = 0.0;
+  const SlopingGroundFactors slope =
+      cohesive_slope_factors(engine.inclination.slope_minus_batter);
+  NodeCurve node;
+  const ReeseSandCurve& curve = node.curve;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const CementedSiltAtDepth d = resolve(engine, call, s, s.Y);
-    const ReeseSandCurve& curve = d.curve;
+    node_curve(engine, call, s, slope, node);
 
     const double Es = s.y >= kSmallDeflection
-                          ? cemented_silt_p(d, s.y) * s.p_mult / (s.y * s.y_mult)
+                          ? reese_sand_p(curve, s.y) * s.p_mult / (s.y * s.y_mult)
                           : curve.E0;
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
@@ -268,7 +385,7 @@ void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
     // Ultimate resistance over the layer, for the equivalent depths of the layers below.
     accumulate_layer_resistance(engine, s, previous_p_u, curve.p_u);
     if (soil.XS < -0.00001 && i == 1) {
-      F = (3.0 * d.in.c * s.b + curve.p_u) / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
+      F = (3.0 * node.c * s.b + curve.p_u) / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
     }
     previous_p_u = curve.p_u;
   }
@@ -277,7 +394,10 @@ void cemented_silt_moduli(Engine& engine, const LayerCall& call) {
 void cemented_silt_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const CementedSiltAtDepth d = resolve(engine, call, s, pile_deflection_at_depth(engine, s.X));
+    const CementedSiltSoil values = soil_at(engine, call, s);
+    const CementedSiltInputs in = curve_inputs(engine, s, values, station_depth(engine, s, values),
+                                               pile_deflection_at_depth(engine, s.X));
+    const CementedSiltAtDepth d = cemented_silt_at_depth(in);
     report_block(engine, call, s, d);
     const std::array<double, 17> ys = cemented_silt_points(d.curve);
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};

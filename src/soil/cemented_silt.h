@@ -33,6 +33,10 @@ struct CementedSiltAtDepth {
 };
 
 CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in);
+// The same with the sloping-ground factors of the cohesive part already worked out (they are
+// the same at every depth of a layer).
+CementedSiltAtDepth cemented_silt_at_depth(const CementedSiltInputs& in,
+                                           const SlopingGroundFactors& slope);
 
 // p (force/length) at deflection y >= 0 (length).
 double cemented_silt_p(const CementedSiltAtDepth& d, double y);

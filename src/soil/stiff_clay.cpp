@@ -1,5 +1,6 @@
 #include "soil/stiff_clay.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -83,6 +84,14 @@ double stiff_clay_sloping_factor(const SlopingGroundFactors& f, double theta, do
   return (Y > 1e-20) == (theta > 1e-20) ? f.down : f.up;
 }
 
+// The factor of a station: 1 on level ground (a slope of 1e-20 or less either way).
+double stiff_clay_station_factor(const SlopingGroundFactors& f, double theta, double Y) {
+  return std::fabs(theta) > 1e-20 ? stiff_clay_sloping_factor(f, theta, Y) : 1.0;
+}
+
+// "StfClyAW": y_min of a pile of width b.
+double without_water_y_min(double b) { return kSecantShareOfWidth * b; }
+
 // Input Data Error No. 14 ("StfClyBW") or No. 13 ("StfClyAW", "StfClyAK").
 [[noreturn]] void report_zero_cohesion(Engine& engine, const LayerCall& call) {
   const ErrorId& error = call.entry->errors.zero_strength;
@@ -105,15 +114,17 @@ double stiff_clay_sloping_factor(const SlopingGroundFactors& f, double theta, do
   stop_run(engine, error);
 }
 
-void register_strength_warnings(Engine& engine, const StiffClayVariant& v, double c) {
+// The strength warning of a station (negative, as registered), 0 when none.
+int strength_warning(const Engine& engine, const StiffClayVariant& v, double c) {
   const int units = engine.options.IUNITS;
   if (units == kUnitsUS) {
-    if (c < kLowStrengthUS) WarningRegister(engine, -v.warning);
-    if (c > kHighStrengthUS) WarningRegister(engine, -(v.warning + 1));
+    if (c < kLowStrengthUS) return -v.warning;
+    if (c > kHighStrengthUS) return -(v.warning + 1);
   } else if (units == kUnitsSI) {
-    if (c < v.low_si) WarningRegister(engine, -(v.warning + 2));
-    if (c > v.high_si) WarningRegister(engine, -(v.warning + 3));
+    if (c < v.low_si) return -(v.warning + 2);
+    if (c > v.high_si) return -(v.warning + 3);
   }
+  return 0;
 }
 
 // Trapezoid average of c over depth from a first depth, station by station.
@@ -152,35 +163,38 @@ double average_from_first_node(Engine& engine, int layer, double X, double c_X) 
   return average.add(X, c_X);
 }
 
-// Resolves the curve at a station: properties, defaults, checks, effective depth. `running`
-// carries the "StfClyBW" average from node to node in normal mode (null in output mode).
-StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, double Y,
-                         RunningAverage* running, const SlopingGroundFactors& slope) {
+// The soil values of the curve at a station, which depend on its depth alone.
+struct StiffClaySoil {
+  double c = 0.0, c_a = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0;
+  int warning = 0;  // the strength warning of the station, 0 when none
+};
+
+// Reads the soil values at a station, applies the defaults and makes the checks on them. The
+// "StfClyBW" average below layer 1 is left to the caller at pile nodes (c_a is c there), since
+// it follows the nodes of the layer; at a printed curve it is worked out here.
+StiffClaySoil soil_at(Engine& engine, const LayerCall& call, const Station& s) {
   const StiffClayVariant& v = variant_of(call);
   const int units = engine.options.IUNITS;
   const int i = call.layer;
-  const bool cyclic = engine.options.CyclicLoading;
 
-  StiffClayInputs in;
-  in.kind = v.kind;
-  in.c = fn_c(engine, s.X);
-  if (!s.first && in.c < 1e-10) report_zero_cohesion(engine, call);
-  if (!at_layer_interface(engine, s.X)) register_strength_warnings(engine, v, in.c);
-  in.c_a = in.c;
+  StiffClaySoil values;
+  values.c = fn_c(engine, s.X);
+  if (!s.first && values.c < 1e-10) report_zero_cohesion(engine, call);
+  if (!at_layer_interface(engine, s.X)) {
+    values.warning = strength_warning(engine, v, values.c);
+    if (values.warning != 0) WarningRegister(engine, values.warning);
+  }
+  values.c_a = values.c;
   if (v.kind == StiffClayKind::kWithWater) {
     if (i == 1) {
-      in.c_a = fn_c_avg(engine, s.X);
-    } else if (running == nullptr) {
-      in.c_a = average_from_first_node(engine, i, s.X, in.c);
-    } else if (s.first) {
-      running->start(s.X, in.c);
-    } else {
-      in.c_a = running->add(s.X, in.c);
+      values.c_a = fn_c_avg(engine, s.X);
+    } else if (s.output) {
+      values.c_a = average_from_first_node(engine, i, s.X, values.c);
     }
   }
-  in.gamma = fn_gamma_avg(engine, s.X);
-  in.eps50 = fn_eps50(engine, s.X);
-  if (in.eps50 <= 0.0) {
+  values.gamma = fn_gamma_avg(engine, s.X);
+  values.eps50 = fn_eps50(engine, s.X);
+  if (values.eps50 <= 0.0) {
     if (units != kUnitsUS && units != kUnitsSI) {
       raise_error(engine, call.entry->errors.default_eps50,
                   "eps50 of soil layer " + std::to_string(i) + " (" + v.name + ") is 0 at depth " +
@@ -188,7 +202,7 @@ StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s
                       ", and no default value of eps50 exists in general units.",
                   "Give eps50 for the layer, or use US customary or SI units.");
     }
-    in.eps50 = stiff_clay_default_eps50(v.kind, units, in.c);
+    values.eps50 = stiff_clay_default_eps50(v.kind, units, values.c);
   }
 
   SoilLayers& soil = engine.soil;
@@ -197,30 +211,155 @@ StiffClayAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s
         v.kind == StiffClayKind::kWithWater ? soil.k_top[i] <= 0.0 : soil.k_top[i] == 0.0;
     if (default_k) {
       if (units != kUnitsUS && units != kUnitsSI) report_default_k_in_general_units(engine, i);
-      in.k = stiff_clay_default_k(v.kind, units, cyclic, in.c);
+      values.k = stiff_clay_default_k(v.kind, units, engine.options.CyclicLoading, values.c);
     } else {
       if (soil.k_bottom[i] <= 0.0) soil.k_bottom[i] = soil.k_top[i];
-      in.k = fn_k_in_layer(engine, i, s.X);
+      values.k = fn_k_in_layer(engine, i, s.X);
     }
   }
-  // The run keeps the number of cycles these criteria work with.
+  return values;
+}
+
+// The number of cycles the criterion works with, which the run keeps.
+double cycles_of_run(Engine& engine, const StiffClayVariant& v) {
   double& N = engine.options.NumCycles;
   if (v.kind == StiffClayKind::kWithoutWater && N < 1.0) N = 1.0;
   if (v.kind == StiffClayKind::kWithK && N == 0.0) N = 1.0;
-  in.N = N;
+  return N;
+}
 
+// The effective depth of a station, from the soil values the equivalent depth of its layer is
+// computed from at the layer's first node.
+double station_depth(Engine& engine, const Station& s, double c, double c_a, double gamma) {
+  // Only the first pile node of a layer and the depth of a printed curve may compute it: other
+  // nodes give no values (and spare the pass filling them).
+  static constexpr NodeSoilParameters kNotRead{};
+  if (!s.output && !s.first) {
+    return effective_depth(engine, s, kNotRead, EqDepthUpdate::kEveryPass, 1e-8);
+  }
   NodeSoilParameters parameters;
   parameters.b = s.b;
-  parameters.c = in.c;
-  parameters.c_a = in.c_a;
-  parameters.gamma = in.gamma;
+  parameters.c = c;
+  parameters.c_a = c_a;
+  parameters.gamma = gamma;
   parameters.z0 = s.z;
-  in.z_e = effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+  return effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+}
+
+// What the curve at a station is built from: its soil values, the number of cycles `N` and the
+// effective depth `z_e`, and the deflection `Y` that sets the direction of movement on sloping
+// ground.
+StiffClayInputs curve_inputs(const Engine& engine, const StiffClayVariant& v, const Station& s,
+                             const StiffClaySoil& values, double N, double z_e, double Y) {
+  StiffClayInputs in;
+  in.kind = v.kind;
+  in.c = values.c;
+  in.c_a = values.c_a;
+  in.gamma = values.gamma;
+  in.eps50 = values.eps50;
+  in.k = values.k;
+  in.N = N;
+  in.z_e = z_e;
   in.b = s.b;
   in.theta = engine.inclination.slope_minus_batter;
   in.Y = Y;
-  in.cyclic = cyclic;
-  return stiff_clay_at_depth(in, slope);
+  in.cyclic = engine.options.CyclicLoading;
+  return in;
+}
+
+// The same with the number of cycles and the effective depth worked out at the station.
+StiffClayInputs inputs_at(Engine& engine, const LayerCall& call, const Station& s,
+                          const StiffClaySoil& values, double Y) {
+  const StiffClayVariant& v = variant_of(call);
+  const double N = cycles_of_run(engine, v);
+  const double z_e = station_depth(engine, s, values.c, values.c_a, values.gamma);
+  return curve_inputs(engine, v, s, values, N, z_e, Y);
+}
+
+// Places of a node's depth part (NodeDepthPart::soil).
+enum Slot : std::size_t {
+  kC, kGamma, kEps50, kK, kCAvg,       // soil values; kCAvg: c averaged from the surface, for
+                                       // the resistance of layer 1 above the pile head
+  kCa, kZe, kFactor, kN,               // what the kept curve was built for
+  kY50, kE0, kPu, kPcOrYc, kAs, kAc,   // the kept curve (kPcOrYc: p_c with free water, else y_c)
+};
+
+// The curve at a pile node, and the c_a it was built with.
+struct NodeCurve {
+  StiffClayCurve curve;
+  double c_a = 0.0;
+  bool fresh = false;  // the soil values were read at this pass
+};
+
+// The curve kept in a node's depth part, for a pile of width b. Its values are put into `curve`
+// one by one: a curve assembled in a temporary and copied whole would be read back in wide
+// moves straight after its narrow stores, which stalls the pass.
+void read_kept_curve(const StiffClayVariant& v, const std::array<double, 16>& kept, bool cyclic,
+                     double b, StiffClayCurve& curve) {
+  curve.kind = v.kind;
+  curve.cyclic = cyclic;
+  curve.y50 = kept[kY50];
+  curve.E0 = kept[kE0];
+  curve.p_u = kept[kPu];
+  const bool with_water = v.kind == StiffClayKind::kWithWater;
+  curve.p_c = with_water ? kept[kPcOrYc] : 0.0;
+  curve.A_s = kept[kAs];
+  curve.A_c = kept[kAc];
+  curve.y_c = with_water ? 0.0 : kept[kPcOrYc];
+  curve.y_min = v.kind == StiffClayKind::kWithoutWater ? without_water_y_min(b) : 0.0;
+}
+
+// The curve at a pile node, into `node`. Its soil values are read at the first pass of a
+// solution and kept in the node's depth part, with the last curve built and what it was built
+// for (c_a, effective depth, sloping factor, number of cycles). A later pass registers the
+// node's warning again, as every pass does, works those out afresh and builds the curve again
+// only when one differs. `running` carries the "StfClyBW" average from node to node below
+// layer 1.
+void node_curve(Engine& engine, const LayerCall& call, const Station& s, RunningAverage& running,
+                const SlopingGroundFactors& slope, NodeCurve& node) {
+  const StiffClayVariant& v = variant_of(call);
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  node.fresh = !part.soil_valid;
+  StiffClaySoil values;
+  if (node.fresh) {
+    values = soil_at(engine, call, s);
+  } else {
+    if (part.warning != 0) WarningRegister(engine, part.warning);
+    values.c = kept[kC];
+    values.c_a = kept[kCa];
+    values.gamma = kept[kGamma];
+  }
+  if (v.kind == StiffClayKind::kWithWater && call.layer > 1) {
+    if (s.first) {
+      running.start(s.X, values.c);
+      values.c_a = values.c;
+    } else {
+      values.c_a = running.add(s.X, values.c);
+    }
+  }
+  node.c_a = values.c_a;
+  const double N = cycles_of_run(engine, v);
+  const double z_e = station_depth(engine, s, values.c, values.c_a, values.gamma);
+  const double factor =
+      stiff_clay_station_factor(slope, engine.inclination.slope_minus_batter, s.Y);
+  if (!node.fresh && kept[kCa] == values.c_a && kept[kZe] == z_e && kept[kFactor] == factor &&
+      kept[kN] == N) {
+    read_kept_curve(v, kept, engine.options.CyclicLoading, s.b, node.curve);
+    return;
+  }
+  if (!node.fresh) {
+    values.eps50 = kept[kEps50];
+    values.k = kept[kK];
+    values.warning = part.warning;
+  }
+  node.curve = stiff_clay_at_depth(curve_inputs(engine, v, s, values, N, z_e, s.Y), slope).curve;
+  const StiffClayCurve& c = node.curve;
+  const bool with_water = v.kind == StiffClayKind::kWithWater;
+  kept = {values.c, values.gamma, values.eps50, values.k, kept[kCAvg], values.c_a, z_e, factor,
+          N, c.y50, c.E0, c.p_u, with_water ? c.p_c : c.y_c, c.A_s, c.A_c};
+  part.warning = values.warning;
+  part.soil_valid = true;
 }
 
 // The sloping-ground factors of the run's slope in the variant of the layer.
@@ -389,7 +528,7 @@ StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in, const SlopingGro
   const double c = in.c;
   const double z_e = in.z_e;
   d.slope = slope;
-  if (std::fabs(in.theta) > 1e-20) d.s = stiff_clay_sloping_factor(d.slope, in.theta, in.Y);
+  d.s = stiff_clay_station_factor(d.slope, in.theta, in.Y);
 
   StiffClayCurve& curve = d.curve;
   curve.kind = in.kind;
@@ -413,7 +552,7 @@ StiffClayAtDepth stiff_clay_at_depth(const StiffClayInputs& in, const SlopingGro
   d.p_d = 9.0 * c * b;
   curve.p_u = min_or_nan(d.p_st, d.p_d);
   curve.y_c = curve.y50 * (1.0 + single(0.6f) * std::log10(in.N));
-  if (in.kind == StiffClayKind::kWithoutWater) curve.y_min = kSecantShareOfWidth * b;
+  if (in.kind == StiffClayKind::kWithoutWater) curve.y_min = without_water_y_min(b);
   return d;
 }
 
@@ -503,10 +642,11 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
   RunningAverage running;
   double previous_p_u = 0.0;
   const SlopingGroundFactors slope = layer_slope_factors(engine, call);
+  NodeCurve node;
+  const StiffClayCurve& curve = node.curve;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const StiffClayAtDepth d = resolve(engine, call, s, s.Y, &running, slope);
-    const StiffClayCurve& curve = d.curve;
+    node_curve(engine, call, s, running, slope, node);
 
     double Es = 0.0;
     if (v.kind == StiffClayKind::kWithoutWater) {
@@ -527,9 +667,13 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
     accumulate_layer_resistance(engine, s, previous_p_u, curve.p_u);
     if (soil.XS < -0.00001 && i == 1) {
       const double thickness = soil.XLayerBottom[1] - soil.XLayerTop[1];
-      F = v.kind == StiffClayKind::kWithWater
-              ? thickness * (2.0 * d.in.c_a * s.b + curve.p_c) / 2.0
-              : thickness * (3.0 * fn_c_avg(engine, s.X) * s.b + curve.p_u) / 2.0;
+      if (v.kind == StiffClayKind::kWithWater) {
+        F = thickness * (2.0 * node.c_a * s.b + curve.p_c) / 2.0;
+      } else {
+        double& c_avg = engine.py.depth_parts[n].soil[kCAvg];
+        if (node.fresh) c_avg = fn_c_avg(engine, s.X);
+        F = thickness * (3.0 * c_avg * s.b + curve.p_u) / 2.0;
+      }
     }
     previous_p_u = curve.p_u;
   }
@@ -538,9 +682,10 @@ void stiff_clay_moduli(Engine& engine, const LayerCall& call) {
 void stiff_clay_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const StiffClayAtDepth d =
-        resolve(engine, call, s, pile_deflection_at_depth(engine, s.X), nullptr,
-                layer_slope_factors(engine, call));
+    const StiffClaySoil values = soil_at(engine, call, s);
+    const StiffClayInputs in =
+        inputs_at(engine, call, s, values, pile_deflection_at_depth(engine, s.X));
+    const StiffClayAtDepth d = stiff_clay_at_depth(in, layer_slope_factors(engine, call));
     report_block(engine, call, s, d);
     const std::array<double, 17> ys = stiff_clay_points(d.curve, engine.options.NumCycles);
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};

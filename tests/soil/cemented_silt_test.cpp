@@ -208,6 +208,32 @@ TEST_F(CementedSiltLayers, PrintedCurveNamesItsLengthUnitInThePlotRecord) {
   }
 }
 
+// ---- Passes of a solution ------------------------------------------------------------------
+
+// A later pass builds a node's curve again only where what it was built for changed: the
+// direction of the sand wedge and the factor of the cohesive part on sloping ground, the
+// equivalent depth of the lower layer, the resistance of a layer 1 that rises above the pile
+// head.
+TEST_F(CementedSiltLayers, LaterPassesGiveWhatAFreshPassGives) {
+  for (const bool cyclic : {false, true}) {
+    for (const double top : {0.0, -24.0}) {
+      for (const double slope : {0.0, 0.2}) {
+        engine().soil.count = 0;
+        use_units(kUnitsUS);
+        make_pile(40, 480.0, 24.0);
+        add_silt(top, 120.0, 10.0, 0.036, 32.0, 200.0);
+        add_silt(120.0, 600.0, 5.0, 0.04, 34.0, 0.0);  // the default k
+        assign_layers();
+        slope_group_and_soil_movement(slope);
+        engine().options.CyclicLoading = cyclic;
+        expect_later_passes_match_fresh_ones(std::string(cyclic ? "cyclic" : "static") +
+                                             ", top " + std::to_string(top) + ", slope " +
+                                             std::to_string(slope));
+      }
+    }
+  }
+}
+
 // ---- Checks, in order ----------------------------------------------------------------------
 
 // Their texts are checked with the whole runs of the inputs that cause them.

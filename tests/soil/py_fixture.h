@@ -129,6 +129,55 @@ class PYFixture : public ::testing::Test {
     return nodes().Es[n];
   }
 
+  // Ground sloping at `slope` (radians, less batter), the same p- and y-multipliers of 0.8 and
+  // 1.25 over the pile, and the soil moving 0.1 in less 0.005 in a node down the pile.
+  void slope_group_and_soil_movement(double slope) {
+    engine().inclination.slope_minus_batter = slope;
+    uniform_group_factors(0.8, 1.25);
+    engine().options.UseSoilMovement = true;
+    for (int n = 1; n <= nodes().N; ++n) nodes().ysoil[n] = 0.1 - 0.005 * n;
+  }
+
+  // The passes after the first of a solution read the depth-only parts of the node curves back.
+  // For deflections all positive, all negative, crossing zero and at rest, a later pass gives
+  // the moduli, soil forces, layer resistances, equivalent depths and number of cycles of a pass
+  // that works every node out afresh, bit for bit.
+  void expect_later_passes_match_fresh_ones(const std::string& where) {
+    struct Pattern {
+      const char* name;
+      double (*Y)(int n);
+    };
+    const Pattern patterns[] = {
+        {"all positive", [](int n) { return 0.9 - 0.02 * n; }},
+        {"all negative", [](int n) { return -0.9 + 0.02 * n; }},
+        {"crossing zero", [](int n) { return 0.4 - 0.03 * n; }},
+        {"at rest", [](int) { return 0.0; }},
+    };
+    PYCurveDriver(engine(), 0);  // the first pass of the solution
+    ASSERT_EQ(engine().run.ErrorNumber, 0) << where;
+    const int layers = engine().soil.count;
+    for (const Pattern& pattern : patterns) {
+      for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = pattern.Y(n);
+      PYCurveDriver(engine(), 2);
+      const PerNode<double> Es = nodes().Es;
+      const PerNode<double> W = nodes().W;
+      const PYState py = engine().py;
+      const double cycles = engine().options.NumCycles;
+      clear_depth_parts(engine().py);
+      PYCurveDriver(engine(), 2);
+      const std::string what = where + ", " + pattern.name;
+      for (int n = 1; n <= nodes().N; ++n) {
+        EXPECT_EQ(Es[n], nodes().Es[n]) << what << ", node " << n;
+        EXPECT_EQ(W[n], nodes().W[n]) << what << ", node " << n;
+      }
+      for (int i = 1; i <= layers; ++i) {
+        EXPECT_EQ(py.FLayer[i], engine().py.FLayer[i]) << what << ", layer " << i;
+        EXPECT_EQ(py.EqDepth[i], engine().py.EqDepth[i]) << what << ", layer " << i;
+      }
+      EXPECT_EQ(cycles, engine().options.NumCycles) << what;
+    }
+  }
+
   // Output depths (below the pile head) in ascending order.
   void request_curves(const std::vector<double>& depths) {
     InputControl& control = engine().control;

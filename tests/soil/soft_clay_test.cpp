@@ -174,32 +174,9 @@ TEST_F(SoftClay, LaterPassesGiveTheModuliOfAFreshPass) {
   add_layer(criterion::kSoftClay, 240.0, 600.0, {kGamma, 2.0 * kC, kEps50, 0.0, 0.0});
   assign_layers();
   engine().inclination.slope_minus_batter = 0.2;
-  struct Pattern {
-    const char* name;
-    double (*Y)(int n);
-  };
-  const Pattern patterns[] = {
-      {"all positive", [](int n) { return 0.9 - 0.02 * n; }},
-      {"all negative", [](int n) { return -0.9 + 0.02 * n; }},
-      {"crossing zero", [](int n) { return 0.4 - 0.03 * n; }},
-      {"at rest", [](int) { return 0.0; }},
-  };
   for (const bool cyclic : {false, true}) {
     engine().options.CyclicLoading = cyclic;
-    PYCurveDriver(engine(), 0);  // the first pass of the solution
-    for (const Pattern& pattern : patterns) {
-      for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = pattern.Y(n);
-      PYCurveDriver(engine(), 2);
-      const PerNode<double> kept_Es = nodes().Es;
-      const double kept_depth = engine().py.EqDepth[2];
-      clear_depth_parts(engine().py);
-      PYCurveDriver(engine(), 2);
-      EXPECT_EQ(engine().py.EqDepth[2], kept_depth) << pattern.name << ", cyclic " << cyclic;
-      for (int n = 1; n <= nodes().N; ++n) {
-        EXPECT_EQ(kept_Es[n], nodes().Es[n])
-            << pattern.name << ", cyclic " << cyclic << ", node " << n;
-      }
-    }
+    expect_later_passes_match_fresh_ones(cyclic ? "cyclic" : "static");
   }
 }
 

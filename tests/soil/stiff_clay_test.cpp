@@ -374,6 +374,102 @@ TEST_F(StiffClay, PrintedCurveOnSlopingGroundMovesAsThePileDeflectsAtItsDepth) {
   EXPECT_NEAR(printed, level / (1.0 + std::tan(0.2)), 1e-3);  // down the slope
 }
 
+// ---- Passes of a solution ------------------------------------------------------------------
+
+// A later pass builds a node's curve again only where what it was built for changed: the
+// direction of movement on sloping ground, the equivalent depth of the lower layer (it follows
+// the resistance of the upper one), the average strength of the clay with free water, the number
+// of cycles a lower layer raised during the first pass, the resistance of a layer 1 that rises
+// above the pile head.
+TEST_F(StiffClay, LaterPassesGiveWhatAFreshPassGives) {
+  struct Pair {
+    int upper, lower;
+  };
+  const Pair pairs[] = {{criterion::kStiffClayWithWater, criterion::kStiffClayWithWater},
+                        {criterion::kStiffClayWithoutWater, criterion::kStiffClayWithoutWater},
+                        {criterion::kStiffClayWithoutWaterK, criterion::kStiffClayWithoutWaterK},
+                        {criterion::kStiffClayWithoutWaterK, criterion::kStiffClayWithoutWater},
+                        {criterion::kStiffClayWithoutWater, criterion::kStiffClayWithWater}};
+  for (const Pair& pair : pairs) {
+    for (const bool cyclic : {false, true}) {
+      for (const double top : {0.0, -24.0}) {
+        for (const double slope : {0.0, 0.2}) {
+          engine().soil.count = 0;
+          use_units(kUnitsUS);
+          make_pile(40, 480.0, 24.0);
+          // Below 500 lb/ft^2 at the top (a warning at those nodes), default eps50 and k below.
+          add_layer(pair.upper, top, 120.0, {0.02, 3.0, 0.005}, {0.02, 12.0, 0.005});
+          add_layer(pair.lower, 120.0, 600.0, {0.02, 8.0, 0.0}, {0.02, 16.0, 0.0});
+          engine().soil.k_top[1] = engine().soil.k_bottom[1] = 500.0;
+          engine().soil.k_top[2] = engine().soil.k_bottom[2] = 0.0;
+          assign_layers();
+          slope_group_and_soil_movement(slope);
+          engine().options.CyclicLoading = cyclic;
+          engine().options.NumCycles = cyclic ? 0.5 : 0.0;
+          expect_later_passes_match_fresh_ones(
+              "codes " + std::to_string(pair.upper) + "/" + std::to_string(pair.lower) +
+              (cyclic ? " cyclic" : " static") + ", top " + std::to_string(top) + ", slope " +
+              std::to_string(slope));
+        }
+      }
+    }
+  }
+}
+
+// With the ground above the pile head, layer 1 resists with (3 c_avg b + p_u) / 2 over its
+// thickness, c_avg and p_u of its last node, at every pass: here c is uniform (c_avg = c) and
+// that node deep enough for p_u = 9 c b.
+TEST_F(StiffClay, LayerAboveThePileHeadResistsWithTheAverageStrengthOfItsLastNode) {
+  for (const int code : {criterion::kStiffClayWithoutWater, criterion::kStiffClayWithoutWaterK}) {
+    engine().soil.count = 0;
+    use_units(kUnitsUS);
+    make_pile(40, 480.0, 24.0);
+    add_layer(code, -24.0, 600.0, {0.02, 10.0, 0.005});
+    engine().soil.k_top[1] = engine().soil.k_bottom[1] = 500.0;
+    assign_layers();
+    const double F = 624.0 * (3.0 * 10.0 * 24.0 + 9.0 * 10.0 * 24.0) / 2.0;
+    for (int k = 0; k <= 2; ++k) {
+      PYCurveDriver(engine(), k == 0 ? 0 : 2);
+      EXPECT_DOUBLE_EQ(engine().py.FLayer[1], F) << code << ", pass " << k;
+    }
+  }
+}
+
+// A pile-length trial moves the nodes: a node whose place changed reads its soil again, and
+// the average of the clay with free water follows the new nodes of its layer.
+TEST_F(StiffClay, NodesThatMoveReadTheirSoilAgain) {
+  build(kUS, criterion::kStiffClayWithWater);
+  for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = 0.5 - 0.01 * n;
+  PYCurveDriver(engine(), 0);
+  PYCurveDriver(engine(), 2);
+  make_pile(30, 450.0, 24.0);
+  assign_layers();
+  for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = 0.5 - 0.01 * n;
+  PYCurveDriver(engine(), 2);
+  const PerNode<double> moved = nodes().Es;
+  clear_depth_parts(engine().py);
+  PYCurveDriver(engine(), 2);
+  for (int n = 1; n <= nodes().N; ++n) EXPECT_EQ(moved[n], nodes().Es[n]) << "node " << n;
+}
+
+// A warning registered at a node in every pass is registered in the passes that read the
+// node's depth part back as often as in the first.
+TEST_F(StiffClay, EveryPassRegistersTheStrengthWarningsAgain) {
+  for (const int code : {criterion::kStiffClayWithWater, criterion::kStiffClayWithoutWater,
+                         criterion::kStiffClayWithoutWaterK}) {
+    engine().soil.count = 0;
+    clear_warning_counts(engine());
+    build_one(code, 3.0, 500.0, 500.0);
+    const int warning = code == criterion::kStiffClayWithWater      ? 3051
+                        : code == criterion::kStiffClayWithoutWater ? 3061
+                                                                    : 3261;
+    PYCurveDriver(engine(), 0);
+    EXPECT_EQ(engine().warnings.WarningCount[warning], 41) << code;
+    for (int k = 2; k <= 4; ++k) PYCurveDriver(engine(), k);
+    EXPECT_EQ(engine().warnings.WarningCount[warning], 4 * 41) << code;
+  }
+}
+
 // ---- Errors and warnings -------------------------------------------------------------------
 
 // The texts are checked with the whole runs of the inputs that cause them.
