@@ -14,7 +14,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 
 #include "engine/errors.h"
 #include "engine/run_sequence.h"
@@ -85,22 +84,16 @@ void for_each_line(std::string_view text, Visit visit) {
   }
 }
 
-// A line of a normal run that holds a value that is not finite and is not a copy of an input
-// line; empty when there is none.
+// A line of a normal run that holds a value that is not finite, unless it is text copied from
+// the input (a title line, whole or cut to the line length); empty when there is none.
 std::string first_nonfinite_line(const std::string& text, std::string_view input) {
-  std::unordered_set<std::string_view> input_lines;
-  for_each_line(input, [&](std::string_view line) {
-    input_lines.insert(trimmed(line));
-    return true;
-  });
   DocumentedInfinity documented;
   std::string found;
   for_each_line(text, [&](std::string_view line) {
     const bool infinity_allowed = documented.allows(line);
-    if (input_lines.count(trimmed(line)) != 0) return true;
     for (std::string_view word : kNonFinite) {
       if (infinity_allowed && (word == "Infinity" || word == "Inf")) continue;
-      if (has_word(line, word)) {
+      if (has_word(line, word) && input.find(trimmed(line)) == std::string_view::npos) {
         found = line;
         return false;
       }
