@@ -1,10 +1,12 @@
 // The rock criteria: one soil pass over a 501-node pile in a layer of weak rock or of vuggy
-// limestone, counted in p-y evaluations (one per node) per second.
+// limestone, counted in p-y evaluations (one per node) per second; and a pass over a pile in
+// massive rock, which ends the run at the layer's first node.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "bench_engine.h"
+#include "engine/errors.h"
 #include "pile/pile_model.h"
 #include "soil/py_framework.h"
 
@@ -59,5 +61,26 @@ BENCHMARK_CAPTURE(rock_py_pass_501_nodes, weak_rock, criterion::kWeakRock)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(rock_py_pass_501_nodes, vuggy_limestone, criterion::kVuggyLimestone)
     ->Unit(benchmark::kMicrosecond);
+
+// Massive rock has no curve: the pass reads the first node's soil, writes runtime error 48 and
+// stops. The run files go to the null device, so that the figure is the pass and not the disk.
+void rock_py_pass_501_nodes_massive_rock(benchmark::State& state) {
+  auto engine = make_rock_engine(criterion::kMassiveRock);
+  engine->run.report.open("/dev/null");
+  engine->run.message.open("/dev/null");
+  bool stopped = true;
+  for (auto _ : state) {
+    engine->run.ErrorNumber = 0;
+    try {
+      PYCurveDriver(*engine, 2, PYDispatch::kIteration);
+      stopped = false;
+    } catch (const RunStopped&) {
+    }
+    benchmark::DoNotOptimize(engine->run.ErrorNumber);
+  }
+  if (!stopped) state.SkipWithError("the pass in massive rock did not stop the run");
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(rock_py_pass_501_nodes_massive_rock)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
