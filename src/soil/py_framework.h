@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <span>
 #include <string>
@@ -142,9 +143,14 @@ double effective_depth(Engine& engine, const Station& station, const NodeSoilPar
 void set_node_modulus(Engine& engine, const Station& station, double Es);
 
 // Ends the run with the criterion's not-a-number error (the generic one when it has none of
-// its own) unless Es is a finite number.
-void check_modulus(Engine& engine, const LayerCall& call, const Station& station, double Es,
-                   const ErrorId& error);
+// its own) unless Es is a finite number. The test is made at every node of every pass, the
+// error only once: the one is inline, the other not.
+[[noreturn]] void stop_at_modulus_not_a_number(Engine& engine, const LayerCall& call,
+                                               const Station& station, const ErrorId& error);
+inline void check_modulus(Engine& engine, const LayerCall& call, const Station& station,
+                          double Es, const ErrorId& error) {
+  if (!std::isfinite(Es)) stop_at_modulus_not_a_number(engine, call, station, error);
+}
 
 // Area of a trapezoid of parallel sides a and b and height h.
 inline double trapezoid(double a, double b, double h) { return (a + b) * h / 2.0; }
