@@ -125,6 +125,7 @@ Curve kept_node_curve(Engine& engine, const Station& s, Resolve&& resolve) {
   part.soil_valid = true;
   return curve;
 }
+
 Station output_station(const Engine& engine, const LayerCall& call, int record);
 
 // How often a criterion recomputes the equivalent depth of its layer.
