@@ -278,8 +278,9 @@ WeakRockAtDepth weak_rock_at_depth(const WeakRockInputs& in) {
     c.K_ir = 500.0 * in.E_ir;
   }
   c.y_rm = in.k_rm * b;
-  d.y_A_base = c.p_ur / (2.0 * std::pow(c.y_rm, 0.25)) / c.K_ir;
-  c.y_A = std::pow(c.p_ur / (2.0 * std::pow(c.y_rm, 0.25) * c.K_ir), kWeakRockYAExponent);
+  const double root4_y_rm = std::pow(c.y_rm, 0.25);
+  d.y_A_base = c.p_ur / (2.0 * root4_y_rm) / c.K_ir;
+  c.y_A = std::pow(c.p_ur / (2.0 * root4_y_rm * c.K_ir), kWeakRockYAExponent);
   return d;
 }
 
