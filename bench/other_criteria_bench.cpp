@@ -1,5 +1,5 @@
-// One soil update of a 501-node pile in a single layer of Piedmont residual soil, loess or
-// user-input p-y curves: the work the solver asks of these criteria after every solve, as p-y
+// One soil update of a 501-node pile in a single layer of Piedmont residual soil, loess,
+// user-input p-y curves or an elastic subgrade: the work the solver asks of these criteria after every solve, as p-y
 // evaluations (nodes) per second.
 #include <benchmark/benchmark.h>
 
@@ -34,6 +34,8 @@ std::unique_ptr<Engine> make_engine(int code) {
   profile.XProfile[1] = profile.gamma_depth[1] = 0.0;
   profile.XProfile[2] = profile.gamma_depth[2] = 1500.0;
   profile.gamma[1] = profile.gamma[2] = 0.02;
+  profile.elastic_subgrade[1] = 100.0;  // pci
+  profile.elastic_subgrade[2] = 400.0;
   profile.field_test_type[1] = profile.field_test_type[2] = field_test::kCPT;
   profile.cone_tip[1] = 300.0;  // psi
   profile.cone_tip[2] = 900.0;
@@ -66,3 +68,5 @@ BENCHMARK_CAPTURE(py_pass_501_nodes_in, piedmont, criterion::kPiedmont)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(py_pass_501_nodes_in, loess, criterion::kLoess)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(py_pass_501_nodes_in, user_py, criterion::kUserPY)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(py_pass_501_nodes_in, elastic_subgrade, criterion::kElasticSubgrade)
+    ->Unit(benchmark::kMicrosecond);

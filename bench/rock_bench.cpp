@@ -1,10 +1,12 @@
 // The rock criteria: one soil pass over a 501-node pile in a layer of weak rock or of vuggy
-// limestone, counted in p-y evaluations (one per node) per second.
+// limestone, counted in p-y evaluations (one per node) per second; and a pass over a pile in
+// massive rock, which ends the run at the layer's first node.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "bench_engine.h"
+#include "engine/errors.h"
 #include "pile/pile_model.h"
 #include "soil/py_framework.h"
 
@@ -46,18 +48,49 @@ std::unique_ptr<Engine> make_rock_engine(int code) {
   return engine;
 }
 
-void rock_py_pass_501_nodes(benchmark::State& state, int code) {
+// A pass after the first of a solution, which reads the kept curves back; with `first`, the
+// first pass, which reads and checks the rock at every node and works the curves out.
+void rock_py_pass_501_nodes(benchmark::State& state, int code, bool first) {
   auto engine = make_rock_engine(code);
   for (auto _ : state) {
+    if (first) clear_depth_parts(engine->py);
     PYCurveDriver(*engine, 2, PYDispatch::kIteration);
     benchmark::DoNotOptimize(engine->nodes.Es[1]);
   }
   if (engine->run.ErrorNumber != 0) state.SkipWithError("the soil pass ended with an error");
   state.SetItemsProcessed(state.iterations() * engine->nodes.N);
 }
-BENCHMARK_CAPTURE(rock_py_pass_501_nodes, weak_rock, criterion::kWeakRock)
+BENCHMARK_CAPTURE(rock_py_pass_501_nodes, weak_rock, criterion::kWeakRock, false)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(rock_py_pass_501_nodes, vuggy_limestone, criterion::kVuggyLimestone)
+BENCHMARK_CAPTURE(rock_py_pass_501_nodes, vuggy_limestone, criterion::kVuggyLimestone, false)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rock_py_pass_501_nodes, weak_rock_first_pass, criterion::kWeakRock, true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rock_py_pass_501_nodes, vuggy_limestone_first_pass,
+                  criterion::kVuggyLimestone, true)
+    ->Unit(benchmark::kMicrosecond);
+
+// Massive rock has no curve: the pass reads the first node's soil, writes runtime error 48 and
+// stops. The run files go to the null device, so that the figure is the pass and not the disk.
+void rock_py_pass_501_nodes_massive_rock(benchmark::State& state) {
+  auto engine = make_rock_engine(criterion::kMassiveRock);
+  engine->run.report.open("/dev/null");
+  engine->run.message.open("/dev/null");
+  bool stopped = true;
+  for (auto _ : state) {
+    engine->run.ErrorNumber = 0;
+    try {
+      PYCurveDriver(*engine, 2, PYDispatch::kIteration);
+      stopped = false;
+    } catch (const RunStopped&) {
+    }
+    benchmark::DoNotOptimize(engine->run.ErrorNumber);
+  }
+  if (!stopped || engine->run.ErrorNumber != errors::kRunMassiveRock.number) {
+    state.SkipWithError("the pass in massive rock did not stop the run with runtime error 48");
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(rock_py_pass_501_nodes_massive_rock)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -24,6 +24,7 @@ struct NodeDepthPart {
   std::array<double, 16> soil{};  // the criterion's own values: depth-only ones, and the
                                   // curve it last built with the pass-dependent ones they key
   int warning = 0;               // a warning the criterion registers at the node every pass
+  int second_warning = 0;        // another one, registered after it
 };
 
 struct PYState {

@@ -85,15 +85,18 @@ LoessAtDepth loess_at_depth(double q_c, double z, double b, double N, double y_r
 }
 
 // Loess takes no part in the layered-soil correction: it accumulates no resistance for the
-// layers below.
+// layers below. The curve of a node depends on its depth, the cone tip resistance and the
+// number of cycles of the run alone: it is worked out at the first pass of a solution and read
+// back by the passes after it.
 void loess_moduli(Engine& engine, const LayerCall& call) {
   const double N = cycles_used(engine, call);
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const LoessAtDepth d = resolve(engine, call, s, N);
+    const LoessCurve curve = kept_node_curve<LoessCurve>(
+        engine, s, [&](StationWarnings&) { return resolve(engine, call, s, N).curve; });
     const double Es = s.y >= kSmallDeflection
-                          ? (s.p_mult / s.y_mult) * (loess_p(d.curve, s.y) / s.y)
-                          : d.curve.E_i * s.p_mult / s.y_mult;
+                          ? (s.p_mult / s.y_mult) * (loess_p(curve, s.y) / s.y)
+                          : curve.E_i * s.p_mult / s.y_mult;
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
   }

@@ -148,13 +148,16 @@ std::array<double, 17> piedmont_points(const PiedmontCurve& c) {
   return y;
 }
 
+// The curve of a node depends on its depth and the field test alone: it is worked out at the
+// first pass of a solution and read back by the passes after it.
 void piedmont_moduli(Engine& engine, const LayerCall& call) {
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const PiedmontAtDepth d = resolve(engine, call, s);
+    const PiedmontCurve curve = kept_node_curve<PiedmontCurve>(
+        engine, s, [&](StationWarnings&) { return resolve(engine, call, s).curve; });
     const double Es = s.y >= kSmallDeflection
-                          ? (piedmont_p(d.curve, s.y) / s.y) * s.p_mult / s.y_mult
-                          : d.curve.K_i / s.y_mult;
+                          ? (piedmont_p(curve, s.y) / s.y) * s.p_mult / s.y_mult
+                          : curve.K_i / s.y_mult;
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
   }

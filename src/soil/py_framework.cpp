@@ -385,9 +385,8 @@ void set_node_modulus(Engine& engine, const Station& station, double Es) {
   }
 }
 
-void check_modulus(Engine& engine, const LayerCall& call, const Station& station, double Es,
-                   const ErrorId& error) {
-  if (std::isfinite(Es)) return;
+void stop_at_modulus_not_a_number(Engine& engine, const LayerCall& call, const Station& station,
+                                  const ErrorId& error) {
   const int code = engine.soil.i_SoilLayer_py_Type[call.layer];
   raise_error(engine, error.number != 0 ? error : errors::kRunModulusNotANumber,
               "The soil modulus of node " + std::to_string(station.index) + " in soil layer " +

@@ -4,10 +4,15 @@
 // takes at a station before and after its own formula, and the shared report and plot writers.
 #pragma once
 
+#include <array>
+#include <cmath>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "engine/errors.h"
 #include "model/engine.h"
 #include "response/load_case_iteration.h"
 #include "soil/criteria.h"
@@ -79,6 +84,48 @@ Station node_station(Engine& engine, const LayerCall& call, int node);
 
 // Marks every depth part as not worked out.
 void clear_depth_parts(PYState& py);
+
+// The warnings a criterion registers at a station while it works out the station's curve, noted
+// in order for the passes that read the curve back.
+class StationWarnings {
+ public:
+  void add(Engine& engine, int code) {
+    WarningRegister(engine, code);
+    if (count_ < codes_.size()) codes_[count_++] = code;
+  }
+  int code(std::size_t k) const { return k < count_ ? codes_[k] : 0; }
+
+ private:
+  std::array<int, 2> codes_{};  // what a node's depth part can hold
+  std::size_t count_ = 0;
+};
+
+// The curve of pile node `s.index` for a criterion whose curve depends on the node's depth,
+// soil and load case alone. At the first pass of a solution `resolve(warnings)` reads and checks
+// the soil and works the curve out (its errors end the run there, its warnings go through
+// `warnings`), and the curve is kept in the node's depth part; the passes after it register the
+// same warnings again and read the curve back.
+template <typename Curve, typename Resolve>
+Curve kept_node_curve(Engine& engine, const Station& s, Resolve&& resolve) {
+  static_assert(std::is_trivially_copyable_v<Curve> &&
+                sizeof(Curve) <= sizeof(NodeDepthPart::soil));
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  Curve curve;
+  if (part.soil_valid) {
+    if (part.warning != 0) WarningRegister(engine, part.warning);
+    if (part.second_warning != 0) WarningRegister(engine, part.second_warning);
+    std::memcpy(static_cast<void*>(&curve), part.soil.data(), sizeof(Curve));
+    return curve;
+  }
+  StationWarnings warnings;
+  curve = resolve(warnings);
+  std::memcpy(part.soil.data(), &curve, sizeof(Curve));
+  part.warning = warnings.code(0);
+  part.second_warning = warnings.code(1);
+  part.soil_valid = true;
+  return curve;
+}
+
 Station output_station(const Engine& engine, const LayerCall& call, int record);
 
 // How often a criterion recomputes the equivalent depth of its layer.
@@ -97,9 +144,14 @@ double effective_depth(Engine& engine, const Station& station, const NodeSoilPar
 void set_node_modulus(Engine& engine, const Station& station, double Es);
 
 // Ends the run with the criterion's not-a-number error (the generic one when it has none of
-// its own) unless Es is a finite number.
-void check_modulus(Engine& engine, const LayerCall& call, const Station& station, double Es,
-                   const ErrorId& error);
+// its own) unless Es is a finite number. The test is made at every node of every pass, the
+// error only once: the one is inline, the other not.
+[[noreturn]] void stop_at_modulus_not_a_number(Engine& engine, const LayerCall& call,
+                                               const Station& station, const ErrorId& error);
+inline void check_modulus(Engine& engine, const LayerCall& call, const Station& station,
+                          double Es, const ErrorId& error) {
+  if (!std::isfinite(Es)) stop_at_modulus_not_a_number(engine, call, station, error);
+}
 
 // Area of a trapezoid of parallel sides a and b and height h.
 inline double trapezoid(double a, double b, double h) { return (a + b) * h / 2.0; }

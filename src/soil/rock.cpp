@@ -113,14 +113,14 @@ std::string layer_number(int layer) { return std::to_string(layer); }
 
 // ---- Weak rock at a station ----------------------------------------------------------------
 
-void warn_unreasonable_weak_rock_strength(Engine& engine, double q_ur) {
+void warn_unreasonable_weak_rock_strength(Engine& engine, double q_ur, StationWarnings& warnings) {
   const int units = engine.options.IUNITS;
   if (units == kUnitsUS) {
-    if (q_ur < kWeakRockLowUS) WarningRegister(engine, -3071);
-    if (q_ur > kWeakRockHighUS) WarningRegister(engine, -3072);
+    if (q_ur < kWeakRockLowUS) warnings.add(engine, -3071);
+    if (q_ur > kWeakRockHighUS) warnings.add(engine, -3072);
   } else if (units == kUnitsSI) {
-    if (q_ur < kWeakRockLowSI) WarningRegister(engine, -3073);
-    if (q_ur > kWeakRockHighSI) WarningRegister(engine, -3074);
+    if (q_ur < kWeakRockLowSI) warnings.add(engine, -3073);
+    if (q_ur > kWeakRockHighSI) warnings.add(engine, -3074);
   }
 }
 
@@ -129,12 +129,14 @@ struct WeakRockStation {
   WeakRockAtDepth d;
 };
 
-WeakRockStation resolve_weak_rock(Engine& engine, const LayerCall& call, const Station& s) {
+// Reads and checks the rock at a station; at most two warnings (strength, then k_rm).
+WeakRockStation resolve_weak_rock(Engine& engine, const LayerCall& call, const Station& s,
+                                  StationWarnings& warnings) {
   const int i = call.layer;
   WeakRockInputs in;
   in.q_ur = fn_c(engine, s.X);
   if (!at_layer_interface(engine, s.X)) {
-    warn_unreasonable_weak_rock_strength(engine, in.q_ur);
+    warn_unreasonable_weak_rock_strength(engine, in.q_ur, warnings);
     if (in.q_ur <= 0.0) report_no_strength(engine, call, kInputNoRockStrength);
   }
   if (!s.first && in.q_ur < kNoRockStrength) report_no_weak_rock_strength(engine, call);
@@ -145,8 +147,8 @@ WeakRockStation resolve_weak_rock(Engine& engine, const LayerCall& call, const S
   station.gamma = fn_gamma_avg(engine, s.X);
   in.k_rm = fn_krm(engine, s.X);
   if (in.k_rm <= 0.0) report_no_krm(engine, call);
-  if (in.k_rm < kLowestKrm) WarningRegister(engine, -316);
-  if (in.k_rm > kHighestKrm) WarningRegister(engine, -317);
+  if (in.k_rm < kLowestKrm) warnings.add(engine, -316);
+  if (in.k_rm > kHighestKrm) warnings.add(engine, -317);
   in.x_r = weak_rock_depth_in_rock(engine.soil, i, s.X);
   in.b = s.b;
 
@@ -197,14 +199,14 @@ void report_weak_rock_block(Engine& engine, const LayerCall& call, const Station
 // ---- Vuggy limestone at a station ----------------------------------------------------------
 
 VuggyLimestoneCurve resolve_vuggy_limestone(Engine& engine, const LayerCall& call,
-                                            const Station& s) {
+                                            const Station& s, StationWarnings& warnings) {
   const double q_u = fn_c(engine, s.X);
   if (s.X > engine.soil.XLayerTop[call.layer]) {
     const int units = engine.options.IUNITS;
     const bool outside_us = q_u < kVuggyLowUS || q_u > kVuggyHighUS;
     const bool outside_si = q_u < kVuggyLowSI || q_u > kVuggyHighSI;
     if ((units == kUnitsUS && outside_us) || (units == kUnitsSI && outside_si)) {
-      WarningRegister(engine, -308);
+      warnings.add(engine, -308);
     }
   }
   // With no strength the curve would end at y_2 = 0/0.
@@ -276,8 +278,9 @@ WeakRockAtDepth weak_rock_at_depth(const WeakRockInputs& in) {
     c.K_ir = 500.0 * in.E_ir;
   }
   c.y_rm = in.k_rm * b;
-  d.y_A_base = c.p_ur / (2.0 * std::pow(c.y_rm, 0.25)) / c.K_ir;
-  c.y_A = std::pow(c.p_ur / (2.0 * std::pow(c.y_rm, 0.25) * c.K_ir), kWeakRockYAExponent);
+  const double root4_y_rm = std::pow(c.y_rm, 0.25);
+  d.y_A_base = c.p_ur / (2.0 * root4_y_rm) / c.K_ir;
+  c.y_A = std::pow(c.p_ur / (2.0 * root4_y_rm * c.K_ir), kWeakRockYAExponent);
   return d;
 }
 
@@ -305,11 +308,16 @@ std::array<double, 17> weak_rock_points(const WeakRockCurve& curve) {
   return y;
 }
 
+// The curve of a node depends on its depth and the rock alone: it is worked out at the first
+// pass of a solution and read back by the passes after it.
 void weak_rock_moduli(Engine& engine, const LayerCall& call) {
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const WeakRockStation station = resolve_weak_rock(engine, call, s);
-    const double Es = weak_rock_modulus(station.d.curve, s.y, s.p_mult, s.y_mult);
+    const WeakRockCurve curve =
+        kept_node_curve<WeakRockCurve>(engine, s, [&](StationWarnings& warnings) {
+          return resolve_weak_rock(engine, call, s, warnings).d.curve;
+        });
+    const double Es = weak_rock_modulus(curve, s.y, s.p_mult, s.y_mult);
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
   }
@@ -318,7 +326,8 @@ void weak_rock_moduli(Engine& engine, const LayerCall& call) {
 void weak_rock_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const WeakRockStation station = resolve_weak_rock(engine, call, s);
+    StationWarnings warnings;
+    const WeakRockStation station = resolve_weak_rock(engine, call, s, warnings);
     report_weak_rock_block(engine, call, s, station);
     const WeakRockCurve& curve = station.d.curve;
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult};
@@ -356,11 +365,15 @@ std::array<double, 17> vuggy_limestone_points(const VuggyLimestoneCurve& curve) 
   return y;
 }
 
+// Kept per node for the passes of a solution after the first, as the weak rock curve is.
 void vuggy_limestone_moduli(Engine& engine, const LayerCall& call) {
   NodeTable& nodes = engine.nodes;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const VuggyLimestoneCurve curve = resolve_vuggy_limestone(engine, call, s);
+    const VuggyLimestoneCurve curve =
+        kept_node_curve<VuggyLimestoneCurve>(engine, s, [&](StationWarnings& warnings) {
+          return resolve_vuggy_limestone(engine, call, s, warnings);
+        });
     // The soil movement does not enter this curve: the spring acts on the pile's own
     // deflection, and no soil force is written.
     const double y = std::fabs(s.Y) / s.y_mult;
@@ -375,7 +388,8 @@ void vuggy_limestone_moduli(Engine& engine, const LayerCall& call) {
 void vuggy_limestone_curves(Engine& engine, const LayerCall& call) {
   for (int k = call.first; k <= call.last; ++k) {
     const Station s = output_station(engine, call, k);
-    const VuggyLimestoneCurve curve = resolve_vuggy_limestone(engine, call, s);
+    StationWarnings warnings;
+    const VuggyLimestoneCurve curve = resolve_vuggy_limestone(engine, call, s, warnings);
     report_vuggy_limestone_block(engine, call, s, curve);
     const PrintedCurve printed{&call, k, s.X, s.y_mult, s.p_mult, "y, p"};
     write_printed_curve(engine, printed, vuggy_limestone_points(curve),

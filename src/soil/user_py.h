@@ -18,6 +18,24 @@ struct UserCurveValues {
 // One curve at deflection y >= 0: on its polyline, the line from the origin to its first point
 // below that point, and its last p beyond its last point.
 UserCurveValues user_curve_values(const UserPYCurve& curve, double y);
+double user_curve_p(const UserPYCurve& curve, double y);
+
+// What a depth X takes from the layer's two curves whatever the deflection: which of them it
+// uses, its place between their depths and the values that do not depend on the deflection.
+struct UserCurvesAtDepth {
+  enum class Form { kTop, kNone, kBetween };
+  Form form = Form::kNone;  // the top curve (the two at one depth), none (X outside their
+                            // depths), or the two interpolated
+  double f = 0.0;           // (X - top depth) / (bottom depth - top depth) between them
+  double secant = 0.0;      // as UserCurveValues, interpolated in depth
+  double p_last = 0.0;
+};
+
+UserCurvesAtDepth user_curves_depth_part(const UserPYCurve& top, const UserPYCurve& bottom,
+                                         double X);
+// p at deflection y >= 0 of the curve a depth part describes.
+double user_curves_p(const UserPYCurve& top, const UserPYCurve& bottom,
+                     const UserCurvesAtDepth& at_depth, double y);
 
 // The two curves at depth X: linear between their depths, zero outside them; the top curve when
 // the two lie at one depth.
