@@ -48,6 +48,61 @@ ApiSandAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, 
   return api_sand_at_depth(in, engine.options.CyclicLoading, engine.py.NoLayeringCount > 0);
 }
 
+// Places of an API sand node's depth part after the soil values.
+enum ApiSlot : std::size_t {
+  kApiZe = kSandOwnSlots, kApiDirection, kApiTrueDepth,  // what the kept curve was built for
+  kApiA, kApiPu, kApiE0,  // the kept curve (its k is the soil's)
+  kApiAt3bOver80,         // p at 3b/80, which the layer's resistance sums
+  kApiSlots
+};
+static_assert(kApiSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
+
+// The curve at a pile node and its p at 3b/80. Its soil values are kept for the solution
+// (node_sand_soil), with the last curve built and what it was built for: the effective depth,
+// the direction of movement and whether the initial modulus takes the true depth. A later pass
+// works these out again and builds the curve again only when one of them differs.
+struct NodeCurve {
+  ApiSandCurve curve;
+  double at_3b_over_80 = 0.0;
+};
+
+NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
+                     SlopeDirection& direction) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  const SandSoil soil = node_sand_soil(engine, call, s);
+  const double theta = engine.inclination.slope_minus_batter;
+  const bool with_slope = direction.with_slope(s.Y, theta);
+  const SandInputs in = sand_inputs(engine, call, s, soil, with_slope);
+  const bool true_depth = engine.py.NoLayeringCount > 0;
+  // On level ground the direction does not reach the curve.
+  const double way = std::fabs(theta) > kApiSandSlope && !with_slope ? -1.0 : 1.0;
+  const double depth_key = true_depth ? 1.0 : 0.0;
+  NodeCurve node;
+  ApiSandCurve& c = node.curve;
+  if (part.soil_valid && kept[kApiZe] == in.z_e && kept[kApiDirection] == way &&
+      kept[kApiTrueDepth] == depth_key) {
+    c.A = kept[kApiA];
+    c.p_u = kept[kApiPu];
+    c.k = in.k;
+    c.z_e = in.z_e;
+    c.E0 = kept[kApiE0];
+    node.at_3b_over_80 = kept[kApiAt3bOver80];
+    return node;
+  }
+  c = api_sand_at_depth(in, engine.options.CyclicLoading, true_depth).curve;
+  node.at_3b_over_80 = api_sand_p(c, 3.0 * s.b / 80.0);
+  kept[kApiZe] = in.z_e;
+  kept[kApiDirection] = way;
+  kept[kApiTrueDepth] = depth_key;
+  kept[kApiA] = c.A;
+  kept[kApiPu] = c.p_u;
+  kept[kApiE0] = c.E0;
+  kept[kApiAt3bOver80] = node.at_3b_over_80;
+  part.soil_valid = true;
+  return node;
+}
+
 void report_block(Engine& engine, const LayerCall& call, const Station& s,
                   const ApiSandAtDepth& d) {
   const UnitLabels& labels = engine.run.labels;
@@ -137,17 +192,17 @@ void api_sand_moduli(Engine& engine, const LayerCall& call) {
   double previous = 0.0;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const ApiSandAtDepth d = resolve(engine, call, s, s.Y, direction);
+    const NodeCurve node = node_curve(engine, call, s, direction);
 
-    double Es = d.curve.E0;
+    double Es = node.curve.E0;
     if (s.y >= kSmallDeflection) {
-      Es = api_sand_p(d.curve, s.y) * s.p_mult / (s.y * s.y_mult);
+      Es = api_sand_p(node.curve, s.y) * s.p_mult / (s.y * s.y_mult);
     }
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
 
     // The resistance at 3b/80 over the layer, for the equivalent depths of the layers below.
-    const double value = api_sand_p(d.curve, 3.0 * s.b / 80.0);
+    const double value = node.at_3b_over_80;
     if (s.first) {
       F = 0.0;
     } else {

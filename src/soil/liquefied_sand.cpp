@@ -40,6 +40,49 @@ LiquefiedSandAtDepth resolve(Engine& engine, const LayerCall& call, const Statio
   return liquefied_sand_at_depth(in);
 }
 
+// Places of a node's depth part (NodeDepthPart::soil): the curve, which depends on the depth and
+// the soil alone, and its upper limit in the run's units.
+enum Slot : std::size_t { kPd, kA, kB, kC, kPuKN, kMmPerLength, kForceFactor, kPu, kSlots };
+static_assert(kSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
+
+struct NodeCurve {
+  LiquefiedSandCurve curve;
+  double P_u = 0.0;  // upper limit (force/length of the run)
+};
+
+// The curve at a pile node: worked out at the first pass of a solution and kept in the node's
+// depth part for the passes after it.
+NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  NodeCurve node;
+  if (part.soil_valid) {
+    LiquefiedSandCurve& c = node.curve;
+    c.P_d = kept[kPd];
+    c.A = kept[kA];
+    c.B = kept[kB];
+    c.C = kept[kC];
+    c.P_u_kN = kept[kPuKN];
+    c.mm_per_length = kept[kMmPerLength];
+    c.force_factor = kept[kForceFactor];
+    node.P_u = kept[kPu];
+    return node;
+  }
+  const LiquefiedSandAtDepth d = resolve(engine, call, s);
+  node.curve = d.curve;
+  node.P_u = d.P_u;
+  kept[kPd] = d.curve.P_d;
+  kept[kA] = d.curve.A;
+  kept[kB] = d.curve.B;
+  kept[kC] = d.curve.C;
+  kept[kPuKN] = d.curve.P_u_kN;
+  kept[kMmPerLength] = d.curve.mm_per_length;
+  kept[kForceFactor] = d.curve.force_factor;
+  kept[kPu] = d.P_u;
+  part.soil_valid = true;
+  return node;
+}
+
 void report_block(Engine& engine, const Station& s, const LiquefiedSandAtDepth& d) {
   const UnitLabels& labels = engine.run.labels;
   const LiquefiedSandCurve& c = d.curve;
@@ -130,11 +173,11 @@ void liquefied_sand_moduli(Engine& engine, const LayerCall& call) {
   double previous = 0.0;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const LiquefiedSandAtDepth d = resolve(engine, call, s);
+    const NodeCurve node = node_curve(engine, call, s);
 
     // No resistance without deflection: the curve starts with zero slope.
     double Es = 0.0;
-    if (s.y != 0.0) Es = (s.p_mult / s.y_mult) * liquefied_sand_p(d.curve, s.y) / s.y;
+    if (s.y != 0.0) Es = (s.p_mult / s.y_mult) * liquefied_sand_p(node.curve, s.y) / s.y;
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
 
@@ -142,14 +185,14 @@ void liquefied_sand_moduli(Engine& engine, const LayerCall& call) {
     if (s.first) {
       F = 0.0;
     } else {
-      F += trapezoid(previous, d.P_u, nodes.h);
+      F += trapezoid(previous, node.P_u, nodes.h);
     }
-    if (s.last) F += d.P_u * (soil.XLayerBottom[i] - s.x);
+    if (s.last) F += node.P_u * (soil.XLayerBottom[i] - s.x);
     if (soil.XS < -0.00001 && i == 1) {
-      F = d.P_u / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
+      F = node.P_u / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
     }
     py.FLayerAlt[i] = F;
-    previous = d.P_u;
+    previous = node.P_u;
   }
 }
 

@@ -277,44 +277,82 @@ double pile_deflection_at_depth(const Engine& engine, double X) {
   return nodes.y[N];
 }
 
-SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
-                                bool with_slope) {
+SandSoil read_sand_soil(Engine& engine, const LayerCall& call, const Station& s) {
   const bool api = is_api(call);
   const int i = call.layer;
   const double theta = engine.inclination.slope_minus_batter;
 
-  SandInputs in;
-  in.phi = fn_phi(engine, s.X);
-  const double phi = in.phi * kDegreesToRadians;
+  SandSoil soil;
+  soil.phi = fn_phi(engine, s.X);
+  const double phi = soil.phi * kDegreesToRadians;
   if (!s.first && phi < 1e-10) report_zero_friction_angle(engine, call);
-  if (in.phi < kLowestFrictionAngle || in.phi > kHighestFrictionAngle) {
+  if (soil.phi < kLowestFrictionAngle || soil.phi > kHighestFrictionAngle) {
     report_unreasonable_friction_angle(engine, call);
+    soil.unreasonable = true;
   }
   const bool slope_checked = !api || std::fabs(theta) > kApiSandSlope;
   if (slope_checked && slope_steeper_than_friction(phi, theta)) report_steep_slope(engine, call);
 
-  in.gamma = fn_gamma_avg(engine, s.X);
-  SoilLayers& soil = engine.soil;
-  if (soil.k_top[i] > 0.0) {
-    in.k = fn_k_in_layer(engine, i, s.X);
+  soil.gamma = fn_gamma_avg(engine, s.X);
+  SoilLayers& layers = engine.soil;
+  if (layers.k_top[i] > 0.0) {
+    soil.k = fn_k_in_layer(engine, i, s.X);
   } else {
-    soil.k_top[i] = 0.0;
-    soil.k_bottom[i] = 0.0;
-    in.k = fn_sand_default_k(engine, in.phi, in.gamma);
-    in.default_k = true;
+    layers.k_top[i] = 0.0;
+    layers.k_bottom[i] = 0.0;
+    soil.k = fn_sand_default_k(engine, soil.phi, soil.gamma);
+    soil.default_k = true;
   }
+  return soil;
+}
+
+SandInputs sand_inputs(Engine& engine, const LayerCall& call, const Station& s,
+                       const SandSoil& soil, bool with_slope) {
+  const bool api = is_api(call);
+  const double theta = engine.inclination.slope_minus_batter;
+  SandInputs in;
+  in.phi = soil.phi;
+  in.gamma = soil.gamma;
+  in.k = soil.k;
+  in.default_k = soil.default_k;
   in.b = s.b;
   in.z = s.z;
   in.theta = theta;
   in.with_slope = with_slope;
 
-  // What the equivalent depth of the layer is computed from, at its first node.
-  const double K0 = api ? kApiSandK0 : kReeseSandK0;
-  const double threshold = api ? kApiSandSlope : kReeseSandSlope;
-  const SandCoefficients c = sand_coefficients(in.phi, K0, theta, std::fabs(theta) > threshold);
-  in.z_e = effective_depth(engine, s, wedge_soil_parameters(s, in.gamma, in.phi, c),
+  // What the equivalent depth of the layer is computed from: read only at the first node of a
+  // pass and at a printed curve, so the wedge is worked out for those alone.
+  NodeSoilParameters wedge;
+  if (s.first || s.output) {
+    const double K0 = api ? kApiSandK0 : kReeseSandK0;
+    const double threshold = api ? kApiSandSlope : kReeseSandSlope;
+    const SandCoefficients c = sand_coefficients(in.phi, K0, theta, std::fabs(theta) > threshold);
+    wedge = wedge_soil_parameters(s, in.gamma, in.phi, c);
+  }
+  in.z_e = effective_depth(engine, s, wedge,
                            api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce, 1e-8);
   return in;
+}
+
+SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
+                                bool with_slope) {
+  return sand_inputs(engine, call, s, read_sand_soil(engine, call, s), with_slope);
+}
+
+SandSoil node_sand_soil(Engine& engine, const LayerCall& call, const Station& s) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  if (part.soil_valid) {
+    if (part.warning != 0) report_unreasonable_friction_angle(engine, call);
+    const bool default_k = engine.soil.k_top[call.layer] <= 0.0;
+    return {kept[kSandPhi], kept[kSandGamma], kept[kSandK], default_k, part.warning != 0};
+  }
+  const SandSoil soil = read_sand_soil(engine, call, s);
+  kept[kSandPhi] = soil.phi;
+  kept[kSandGamma] = soil.gamma;
+  kept[kSandK] = soil.k;
+  part.warning = soil.unreasonable ? (is_api(call) ? -303 : -302) : 0;
+  return soil;
 }
 
 NodeSoilParameters wedge_soil_parameters(const Station& s, double gamma, double phi,
@@ -442,6 +480,63 @@ std::array<double, 17> reese_sand_points(const ReeseSandCurve& c, double b) {
   return y;
 }
 
+namespace {
+
+// Places of a Reese sand node's depth part after the soil values.
+enum ReeseSlot : std::size_t {
+  kReeseZe = kSandOwnSlots, kReeseDirection,  // what the kept curve was built for
+  kReeseE0, kReeseYm, kReeseYu, kReesePm, kReesePu, kReeseM, kReeseN, kReeseC, kReeseYk,
+  kReesePk,  // the kept curve
+  kReeseSlots
+};
+static_assert(kReeseSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
+
+// The curve at a pile node. Its soil values are kept for the solution (node_sand_soil), with the
+// last curve built and the effective depth and direction of movement it was built for. A later
+// pass works out the effective depth and the direction of the present deflection again and
+// builds the curve again only when one of them differs.
+ReeseSandCurve node_curve(Engine& engine, const LayerCall& call, const Station& s) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  const SandSoil soil = node_sand_soil(engine, call, s);
+  const double theta = engine.inclination.slope_minus_batter;
+  const bool with_slope = reese_with_slope(s.Y, theta);
+  const SandInputs in = sand_inputs(engine, call, s, soil, with_slope);
+  // On level ground the direction does not reach the curve.
+  const double direction = std::fabs(theta) > kReeseSandSlope && !with_slope ? -1.0 : 1.0;
+  if (part.soil_valid && kept[kReeseZe] == in.z_e && kept[kReeseDirection] == direction) {
+    ReeseSandCurve c;
+    c.E0 = kept[kReeseE0];
+    c.y_m = kept[kReeseYm];
+    c.y_u = kept[kReeseYu];
+    c.p_m = kept[kReesePm];
+    c.p_u = kept[kReesePu];
+    c.m = kept[kReeseM];
+    c.n = kept[kReeseN];
+    c.C = kept[kReeseC];
+    c.y_k = kept[kReeseYk];
+    c.p_k = kept[kReesePk];
+    return c;
+  }
+  const ReeseSandCurve c = reese_sand_at_depth(in, engine.options.CyclicLoading).curve;
+  kept[kReeseZe] = in.z_e;
+  kept[kReeseDirection] = direction;
+  kept[kReeseE0] = c.E0;
+  kept[kReeseYm] = c.y_m;
+  kept[kReeseYu] = c.y_u;
+  kept[kReesePm] = c.p_m;
+  kept[kReesePu] = c.p_u;
+  kept[kReeseM] = c.m;
+  kept[kReeseN] = c.n;
+  kept[kReeseC] = c.C;
+  kept[kReeseYk] = c.y_k;
+  kept[kReesePk] = c.p_k;
+  part.soil_valid = true;
+  return c;
+}
+
+}  // namespace
+
 void reese_sand_moduli(Engine& engine, const LayerCall& call) {
   const SoilLayers& soil = engine.soil;
   const NodeTable& nodes = engine.nodes;
@@ -450,8 +545,7 @@ void reese_sand_moduli(Engine& engine, const LayerCall& call) {
   double previous_p_u = 0.0;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const ReeseSandAtDepth d = resolve(engine, call, s, s.Y);
-    const ReeseSandCurve& curve = d.curve;
+    const ReeseSandCurve curve = node_curve(engine, call, s);
 
     double Es = curve.E0;
     if (s.y >= kSmallDeflection) {
