@@ -73,26 +73,27 @@ NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
   const SandSoil soil = node_sand_soil(engine, call, s);
   const double theta = engine.inclination.slope_minus_batter;
   const bool with_slope = direction.with_slope(s.Y, theta);
-  const SandInputs in = sand_inputs(engine, call, s, soil, with_slope);
+  const double z_e = sand_effective_depth(engine, call, s, soil);
   const bool true_depth = engine.py.NoLayeringCount > 0;
   // On level ground the direction does not reach the curve.
   const double way = std::fabs(theta) > kApiSandSlope && !with_slope ? -1.0 : 1.0;
   const double depth_key = true_depth ? 1.0 : 0.0;
   NodeCurve node;
   ApiSandCurve& c = node.curve;
-  if (part.soil_valid && kept[kApiZe] == in.z_e && kept[kApiDirection] == way &&
+  if (part.soil_valid && kept[kApiZe] == z_e && kept[kApiDirection] == way &&
       kept[kApiTrueDepth] == depth_key) {
     c.A = kept[kApiA];
     c.p_u = kept[kApiPu];
-    c.k = in.k;
-    c.z_e = in.z_e;
+    c.k = soil.k;
+    c.z_e = z_e;
     c.E0 = kept[kApiE0];
     node.at_3b_over_80 = kept[kApiAt3bOver80];
     return node;
   }
+  const SandInputs in = sand_inputs(engine, s, soil, z_e, with_slope);
   c = api_sand_at_depth(in, engine.options.CyclicLoading, true_depth).curve;
   node.at_3b_over_80 = api_sand_p(c, 3.0 * s.b / 80.0);
-  kept[kApiZe] = in.z_e;
+  kept[kApiZe] = z_e;
   kept[kApiDirection] = way;
   kept[kApiTrueDepth] = depth_key;
   kept[kApiA] = c.A;

@@ -306,10 +306,24 @@ SandSoil read_sand_soil(Engine& engine, const LayerCall& call, const Station& s)
   return soil;
 }
 
-SandInputs sand_inputs(Engine& engine, const LayerCall& call, const Station& s,
-                       const SandSoil& soil, bool with_slope) {
+double sand_effective_depth(Engine& engine, const LayerCall& call, const Station& s,
+                            const SandSoil& soil) {
   const bool api = is_api(call);
+  const EqDepthUpdate update = api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce;
+  // What the equivalent depth of the layer is computed from is read only at the first node of
+  // a pass and at a printed curve: the wedge is worked out for those alone.
+  static constexpr NodeSoilParameters kNotRead{};
+  if (!s.first && !s.output) return effective_depth(engine, s, kNotRead, update, 1e-8);
   const double theta = engine.inclination.slope_minus_batter;
+  const double K0 = api ? kApiSandK0 : kReeseSandK0;
+  const double threshold = api ? kApiSandSlope : kReeseSandSlope;
+  const SandCoefficients c = sand_coefficients(soil.phi, K0, theta, std::fabs(theta) > threshold);
+  return effective_depth(engine, s, wedge_soil_parameters(s, soil.gamma, soil.phi, c), update,
+                         1e-8);
+}
+
+SandInputs sand_inputs(const Engine& engine, const Station& s, const SandSoil& soil, double z_e,
+                       bool with_slope) {
   SandInputs in;
   in.phi = soil.phi;
   in.gamma = soil.gamma;
@@ -317,26 +331,16 @@ SandInputs sand_inputs(Engine& engine, const LayerCall& call, const Station& s,
   in.default_k = soil.default_k;
   in.b = s.b;
   in.z = s.z;
-  in.theta = theta;
+  in.z_e = z_e;
+  in.theta = engine.inclination.slope_minus_batter;
   in.with_slope = with_slope;
-
-  // What the equivalent depth of the layer is computed from: read only at the first node of a
-  // pass and at a printed curve, so the wedge is worked out for those alone.
-  NodeSoilParameters wedge;
-  if (s.first || s.output) {
-    const double K0 = api ? kApiSandK0 : kReeseSandK0;
-    const double threshold = api ? kApiSandSlope : kReeseSandSlope;
-    const SandCoefficients c = sand_coefficients(in.phi, K0, theta, std::fabs(theta) > threshold);
-    wedge = wedge_soil_parameters(s, in.gamma, in.phi, c);
-  }
-  in.z_e = effective_depth(engine, s, wedge,
-                           api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce, 1e-8);
   return in;
 }
 
 SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
                                 bool with_slope) {
-  return sand_inputs(engine, call, s, read_sand_soil(engine, call, s), with_slope);
+  const SandSoil soil = read_sand_soil(engine, call, s);
+  return sand_inputs(engine, s, soil, sand_effective_depth(engine, call, s, soil), with_slope);
 }
 
 SandSoil node_sand_soil(Engine& engine, const LayerCall& call, const Station& s) {
@@ -501,10 +505,10 @@ ReeseSandCurve node_curve(Engine& engine, const LayerCall& call, const Station& 
   const SandSoil soil = node_sand_soil(engine, call, s);
   const double theta = engine.inclination.slope_minus_batter;
   const bool with_slope = reese_with_slope(s.Y, theta);
-  const SandInputs in = sand_inputs(engine, call, s, soil, with_slope);
+  const double z_e = sand_effective_depth(engine, call, s, soil);
   // On level ground the direction does not reach the curve.
   const double direction = std::fabs(theta) > kReeseSandSlope && !with_slope ? -1.0 : 1.0;
-  if (part.soil_valid && kept[kReeseZe] == in.z_e && kept[kReeseDirection] == direction) {
+  if (part.soil_valid && kept[kReeseZe] == z_e && kept[kReeseDirection] == direction) {
     ReeseSandCurve c;
     c.E0 = kept[kReeseE0];
     c.y_m = kept[kReeseYm];
@@ -518,8 +522,9 @@ ReeseSandCurve node_curve(Engine& engine, const LayerCall& call, const Station& 
     c.p_k = kept[kReesePk];
     return c;
   }
+  const SandInputs in = sand_inputs(engine, s, soil, z_e, with_slope);
   const ReeseSandCurve c = reese_sand_at_depth(in, engine.options.CyclicLoading).curve;
-  kept[kReeseZe] = in.z_e;
+  kept[kReeseZe] = z_e;
   kept[kReeseDirection] = direction;
   kept[kReeseE0] = c.E0;
   kept[kReeseYm] = c.y_m;

@@ -182,11 +182,15 @@ struct SandSoil {
 // as k top = k bottom = 0.
 SandSoil read_sand_soil(Engine& engine, const LayerCall& call, const Station& s);
 
-// The inputs of the curve at a station from its soil values: its depths, the direction of the
-// deflection (`with_slope`) and the effective depth, worked out at every pass since the layers
+// The effective depth of the wedge at a station, worked out at every pass since the layers
 // above may change it.
-SandInputs sand_inputs(Engine& engine, const LayerCall& call, const Station& s,
-                       const SandSoil& soil, bool with_slope);
+double sand_effective_depth(Engine& engine, const LayerCall& call, const Station& s,
+                            const SandSoil& soil);
+
+// The inputs of the curve at a station from its soil values, its effective depth and the
+// direction of the deflection (`with_slope`).
+SandInputs sand_inputs(const Engine& engine, const Station& s, const SandSoil& soil, double z_e,
+                       bool with_slope);
 
 // Both of the above: what a printed curve is built from.
 SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
