@@ -2,6 +2,7 @@
 // coefficients C1, C2 and C3 of the friction angle.
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 #include "soil/sand.h"
@@ -48,28 +49,28 @@ ApiSandAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, 
   return api_sand_at_depth(in, engine.options.CyclicLoading, engine.py.NoLayeringCount > 0);
 }
 
-// Places of an API sand node's depth part after the soil values.
+// Places of an API sand node's depth part after the soil values: what the kept curve was built
+// for (the effective depth, the direction of movement and whether the initial modulus takes the
+// true depth), p at 3b/80, which the layer's resistance sums, then the curve.
 enum ApiSlot : std::size_t {
-  kApiZe = kSandOwnSlots, kApiDirection, kApiTrueDepth,  // what the kept curve was built for
-  kApiA, kApiPu, kApiE0,  // the kept curve (its k is the soil's)
-  kApiAt3bOver80,         // p at 3b/80, which the layer's resistance sums
-  kApiSlots
+  kApiZe = kSandOwnSlots, kApiDirection, kApiTrueDepth, kApiAt3bOver80, kApiCurve
 };
-static_assert(kApiSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
+constexpr double ApiSandCurve::*const kApiKept[] = {&ApiSandCurve::A, &ApiSandCurve::p_u,
+                                                    &ApiSandCurve::k, &ApiSandCurve::z_e,
+                                                    &ApiSandCurve::E0};
+static_assert(kApiCurve + std::size(kApiKept) <= sizeof(NodeDepthPart::soil) / sizeof(double));
 
-// The curve at a pile node and its p at 3b/80. Its soil values are kept for the solution
-// (node_sand_soil), with the last curve built and what it was built for: the effective depth,
-// the direction of movement and whether the initial modulus takes the true depth. A later pass
-// works these out again and builds the curve again only when one of them differs.
 struct NodeCurve {
   ApiSandCurve curve;
   double at_3b_over_80 = 0.0;
 };
 
+// The curve at a pile node and its p at 3b/80. Its soil values are kept for the solution
+// (node_sand_soil), with the last curve built and what it was built for. A later pass works
+// these out again and builds the curve again only when one of them differs.
 NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
                      SlopeDirection& direction) {
   NodeDepthPart& part = engine.py.depth_parts[s.index];
-  std::array<double, 16>& kept = part.soil;
   const SandSoil soil = node_sand_soil(engine, call, s);
   const double theta = engine.inclination.slope_minus_batter;
   const bool with_slope = direction.with_slope(s.Y, theta);
@@ -79,27 +80,20 @@ NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
   const double way = std::fabs(theta) > kApiSandSlope && !with_slope ? -1.0 : 1.0;
   const double depth_key = true_depth ? 1.0 : 0.0;
   NodeCurve node;
-  ApiSandCurve& c = node.curve;
-  if (part.soil_valid && kept[kApiZe] == z_e && kept[kApiDirection] == way &&
-      kept[kApiTrueDepth] == depth_key) {
-    c.A = kept[kApiA];
-    c.p_u = kept[kApiPu];
-    c.k = soil.k;
-    c.z_e = z_e;
-    c.E0 = kept[kApiE0];
-    node.at_3b_over_80 = kept[kApiAt3bOver80];
+  if (part.soil_valid && part.soil[kApiZe] == z_e && part.soil[kApiDirection] == way &&
+      part.soil[kApiTrueDepth] == depth_key) {
+    kept_curve(part, kApiCurve, node.curve, kApiKept);
+    node.at_3b_over_80 = part.soil[kApiAt3bOver80];
     return node;
   }
   const SandInputs in = sand_inputs(engine, s, soil, z_e, with_slope);
-  c = api_sand_at_depth(in, engine.options.CyclicLoading, true_depth).curve;
-  node.at_3b_over_80 = api_sand_p(c, 3.0 * s.b / 80.0);
-  kept[kApiZe] = z_e;
-  kept[kApiDirection] = way;
-  kept[kApiTrueDepth] = depth_key;
-  kept[kApiA] = c.A;
-  kept[kApiPu] = c.p_u;
-  kept[kApiE0] = c.E0;
-  kept[kApiAt3bOver80] = node.at_3b_over_80;
+  node.curve = api_sand_at_depth(in, engine.options.CyclicLoading, true_depth).curve;
+  node.at_3b_over_80 = api_sand_p(node.curve, 3.0 * s.b / 80.0);
+  part.soil[kApiZe] = z_e;
+  part.soil[kApiDirection] = way;
+  part.soil[kApiTrueDepth] = depth_key;
+  part.soil[kApiAt3bOver80] = node.at_3b_over_80;
+  keep_curve(part, kApiCurve, node.curve, kApiKept);
   part.soil_valid = true;
   return node;
 }

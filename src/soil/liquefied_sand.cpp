@@ -1,6 +1,7 @@
 #include "soil/liquefied_sand.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "soil/soil_profile.h"
@@ -40,10 +41,15 @@ LiquefiedSandAtDepth resolve(Engine& engine, const LayerCall& call, const Statio
   return liquefied_sand_at_depth(in);
 }
 
-// Places of a node's depth part (NodeDepthPart::soil): the curve, which depends on the depth and
-// the soil alone, and its upper limit in the run's units.
-enum Slot : std::size_t { kPd, kA, kB, kC, kPuKN, kMmPerLength, kForceFactor, kPu, kSlots };
-static_assert(kSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
+// Places of a node's depth part (NodeDepthPart::soil): the upper limit in the run's units, then
+// the curve, which depends on the depth and the soil alone.
+enum Slot : std::size_t { kPu, kCurve };
+constexpr double LiquefiedSandCurve::*const kKept[] = {
+    &LiquefiedSandCurve::P_d,    &LiquefiedSandCurve::A,
+    &LiquefiedSandCurve::B,      &LiquefiedSandCurve::C,
+    &LiquefiedSandCurve::P_u_kN, &LiquefiedSandCurve::mm_per_length,
+    &LiquefiedSandCurve::force_factor};
+static_assert(kCurve + std::size(kKept) <= sizeof(NodeDepthPart::soil) / sizeof(double));
 
 struct NodeCurve {
   LiquefiedSandCurve curve;
@@ -54,31 +60,17 @@ struct NodeCurve {
 // depth part for the passes after it.
 NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s) {
   NodeDepthPart& part = engine.py.depth_parts[s.index];
-  std::array<double, 16>& kept = part.soil;
   NodeCurve node;
   if (part.soil_valid) {
-    LiquefiedSandCurve& c = node.curve;
-    c.P_d = kept[kPd];
-    c.A = kept[kA];
-    c.B = kept[kB];
-    c.C = kept[kC];
-    c.P_u_kN = kept[kPuKN];
-    c.mm_per_length = kept[kMmPerLength];
-    c.force_factor = kept[kForceFactor];
-    node.P_u = kept[kPu];
+    kept_curve(part, kCurve, node.curve, kKept);
+    node.P_u = part.soil[kPu];
     return node;
   }
   const LiquefiedSandAtDepth d = resolve(engine, call, s);
   node.curve = d.curve;
   node.P_u = d.P_u;
-  kept[kPd] = d.curve.P_d;
-  kept[kA] = d.curve.A;
-  kept[kB] = d.curve.B;
-  kept[kC] = d.curve.C;
-  kept[kPuKN] = d.curve.P_u_kN;
-  kept[kMmPerLength] = d.curve.mm_per_length;
-  kept[kForceFactor] = d.curve.force_factor;
-  kept[kPu] = d.P_u;
+  part.soil[kPu] = d.P_u;
+  keep_curve(part, kCurve, d.curve, kKept);
   part.soil_valid = true;
   return node;
 }

@@ -4,6 +4,7 @@
 // takes at a station before and after its own formula, and the shared report and plot writers.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -79,6 +80,19 @@ Station node_station(Engine& engine, const LayerCall& call, int node);
 
 // Marks every depth part as not worked out.
 void clear_depth_parts(PYState& py);
+
+// The values of a curve a criterion keeps in a node's depth part, by member, from slot `first`
+// on, and the curve read back from them.
+template <typename Curve, std::size_t N>
+void keep_curve(NodeDepthPart& part, std::size_t first, const Curve& curve,
+                double Curve::*const (&members)[N]) {
+  for (std::size_t j = 0; j < N; ++j) part.soil[first + j] = curve.*members[j];
+}
+template <typename Curve, std::size_t N>
+void kept_curve(const NodeDepthPart& part, std::size_t first, Curve& curve,
+                double Curve::*const (&members)[N]) {
+  for (std::size_t j = 0; j < N; ++j) curve.*members[j] = part.soil[first + j];
+}
 Station output_station(const Engine& engine, const LayerCall& call, int record);
 
 // How often a criterion recomputes the equivalent depth of its layer.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "engine/errors.h"
@@ -486,14 +487,14 @@ std::array<double, 17> reese_sand_points(const ReeseSandCurve& c, double b) {
 
 namespace {
 
-// Places of a Reese sand node's depth part after the soil values.
-enum ReeseSlot : std::size_t {
-  kReeseZe = kSandOwnSlots, kReeseDirection,  // what the kept curve was built for
-  kReeseE0, kReeseYm, kReeseYu, kReesePm, kReesePu, kReeseM, kReeseN, kReeseC, kReeseYk,
-  kReesePk,  // the kept curve
-  kReeseSlots
-};
-static_assert(kReeseSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
+// Places of a Reese sand node's depth part after the soil values: what the kept curve was
+// built for, then the curve.
+enum ReeseSlot : std::size_t { kReeseZe = kSandOwnSlots, kReeseDirection, kReeseCurve };
+constexpr double ReeseSandCurve::*const kReeseKept[] = {
+    &ReeseSandCurve::E0, &ReeseSandCurve::y_m, &ReeseSandCurve::y_u, &ReeseSandCurve::p_m,
+    &ReeseSandCurve::p_u, &ReeseSandCurve::m,   &ReeseSandCurve::n,   &ReeseSandCurve::C,
+    &ReeseSandCurve::y_k, &ReeseSandCurve::p_k};
+static_assert(kReeseCurve + std::size(kReeseKept) <= sizeof(NodeDepthPart::soil) / sizeof(double));
 
 // The curve at a pile node. Its soil values are kept for the solution (node_sand_soil), with the
 // last curve built and the effective depth and direction of movement it was built for. A later
@@ -501,41 +502,22 @@ static_assert(kReeseSlots <= sizeof(NodeDepthPart::soil) / sizeof(double));
 // builds the curve again only when one of them differs.
 ReeseSandCurve node_curve(Engine& engine, const LayerCall& call, const Station& s) {
   NodeDepthPart& part = engine.py.depth_parts[s.index];
-  std::array<double, 16>& kept = part.soil;
   const SandSoil soil = node_sand_soil(engine, call, s);
   const double theta = engine.inclination.slope_minus_batter;
   const bool with_slope = reese_with_slope(s.Y, theta);
   const double z_e = sand_effective_depth(engine, call, s, soil);
   // On level ground the direction does not reach the curve.
   const double direction = std::fabs(theta) > kReeseSandSlope && !with_slope ? -1.0 : 1.0;
-  if (part.soil_valid && kept[kReeseZe] == z_e && kept[kReeseDirection] == direction) {
-    ReeseSandCurve c;
-    c.E0 = kept[kReeseE0];
-    c.y_m = kept[kReeseYm];
-    c.y_u = kept[kReeseYu];
-    c.p_m = kept[kReesePm];
-    c.p_u = kept[kReesePu];
-    c.m = kept[kReeseM];
-    c.n = kept[kReeseN];
-    c.C = kept[kReeseC];
-    c.y_k = kept[kReeseYk];
-    c.p_k = kept[kReesePk];
+  ReeseSandCurve c;
+  if (part.soil_valid && part.soil[kReeseZe] == z_e && part.soil[kReeseDirection] == direction) {
+    kept_curve(part, kReeseCurve, c, kReeseKept);
     return c;
   }
   const SandInputs in = sand_inputs(engine, s, soil, z_e, with_slope);
-  const ReeseSandCurve c = reese_sand_at_depth(in, engine.options.CyclicLoading).curve;
-  kept[kReeseZe] = z_e;
-  kept[kReeseDirection] = direction;
-  kept[kReeseE0] = c.E0;
-  kept[kReeseYm] = c.y_m;
-  kept[kReeseYu] = c.y_u;
-  kept[kReesePm] = c.p_m;
-  kept[kReesePu] = c.p_u;
-  kept[kReeseM] = c.m;
-  kept[kReeseN] = c.n;
-  kept[kReeseC] = c.C;
-  kept[kReeseYk] = c.y_k;
-  kept[kReesePk] = c.p_k;
+  c = reese_sand_at_depth(in, engine.options.CyclicLoading).curve;
+  part.soil[kReeseZe] = z_e;
+  part.soil[kReeseDirection] = direction;
+  keep_curve(part, kReeseCurve, c, kReeseKept);
   part.soil_valid = true;
   return c;
 }
