@@ -2,6 +2,7 @@
 // coefficients C1, C2 and C3 of the friction angle.
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 #include "soil/sand.h"
@@ -46,6 +47,55 @@ ApiSandAtDepth resolve(Engine& engine, const LayerCall& call, const Station& s, 
   const double theta = engine.inclination.slope_minus_batter;
   const SandInputs in = resolve_sand_station(engine, call, s, direction.with_slope(Y, theta));
   return api_sand_at_depth(in, engine.options.CyclicLoading, engine.py.NoLayeringCount > 0);
+}
+
+// Places of an API sand node's depth part after the soil values: what the kept curve was built
+// for (the effective depth, the direction of movement and whether the initial modulus takes the
+// true depth), p at 3b/80, which the layer's resistance sums, then the curve.
+enum ApiSlot : std::size_t {
+  kApiZe = kSandOwnSlots, kApiDirection, kApiTrueDepth, kApiAt3bOver80, kApiCurve
+};
+constexpr double ApiSandCurve::*const kApiKept[] = {&ApiSandCurve::A, &ApiSandCurve::p_u,
+                                                    &ApiSandCurve::k, &ApiSandCurve::z_e,
+                                                    &ApiSandCurve::E0};
+static_assert(kApiCurve + std::size(kApiKept) <= sizeof(NodeDepthPart::soil) / sizeof(double));
+
+struct NodeCurve {
+  ApiSandCurve curve;
+  double at_3b_over_80 = 0.0;
+};
+
+// The curve at a pile node and its p at 3b/80. Its soil values are kept for the solution
+// (node_sand_soil), with the last curve built and what it was built for. A later pass works
+// these out again and builds the curve again only when one of them differs.
+NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s,
+                     SlopeDirection& direction) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  const SandSoil soil = node_sand_soil(engine, call, s);
+  const double theta = engine.inclination.slope_minus_batter;
+  const bool with_slope = direction.with_slope(s.Y, theta);
+  const double z_e = sand_effective_depth(engine, call, s, soil);
+  const bool true_depth = engine.py.NoLayeringCount > 0;
+  // On level ground the direction does not reach the curve.
+  const double way = std::fabs(theta) > kApiSandSlope && !with_slope ? -1.0 : 1.0;
+  const double depth_key = true_depth ? 1.0 : 0.0;
+  NodeCurve node;
+  if (part.soil_valid && part.soil[kApiZe] == z_e && part.soil[kApiDirection] == way &&
+      part.soil[kApiTrueDepth] == depth_key) {
+    kept_curve(part, kApiCurve, node.curve, kApiKept);
+    node.at_3b_over_80 = part.soil[kApiAt3bOver80];
+    return node;
+  }
+  const SandInputs in = sand_inputs(engine, s, soil, z_e, with_slope);
+  node.curve = api_sand_at_depth(in, engine.options.CyclicLoading, true_depth).curve;
+  node.at_3b_over_80 = api_sand_p(node.curve, 3.0 * s.b / 80.0);
+  part.soil[kApiZe] = z_e;
+  part.soil[kApiDirection] = way;
+  part.soil[kApiTrueDepth] = depth_key;
+  part.soil[kApiAt3bOver80] = node.at_3b_over_80;
+  keep_curve(part, kApiCurve, node.curve, kApiKept);
+  part.soil_valid = true;
+  return node;
 }
 
 void report_block(Engine& engine, const LayerCall& call, const Station& s,
@@ -137,17 +187,17 @@ void api_sand_moduli(Engine& engine, const LayerCall& call) {
   double previous = 0.0;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const ApiSandAtDepth d = resolve(engine, call, s, s.Y, direction);
+    const NodeCurve node = node_curve(engine, call, s, direction);
 
-    double Es = d.curve.E0;
+    double Es = node.curve.E0;
     if (s.y >= kSmallDeflection) {
-      Es = api_sand_p(d.curve, s.y) * s.p_mult / (s.y * s.y_mult);
+      Es = api_sand_p(node.curve, s.y) * s.p_mult / (s.y * s.y_mult);
     }
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
 
     // The resistance at 3b/80 over the layer, for the equivalent depths of the layers below.
-    const double value = api_sand_p(d.curve, 3.0 * s.b / 80.0);
+    const double value = node.at_3b_over_80;
     if (s.first) {
       F = 0.0;
     } else {

@@ -1,6 +1,7 @@
 #include "soil/liquefied_sand.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "soil/soil_profile.h"
@@ -38,6 +39,40 @@ LiquefiedSandAtDepth resolve(Engine& engine, const LayerCall& call, const Statio
   in.first_layer = call.layer == 1;
   in.us_units = engine.options.IUNITS == kUnitsUS;
   return liquefied_sand_at_depth(in);
+}
+
+// Places of a node's depth part (NodeDepthPart::soil): the upper limit in the run's units, then
+// the curve, which depends on the depth and the soil alone.
+enum Slot : std::size_t { kPu, kCurve };
+constexpr double LiquefiedSandCurve::*const kKept[] = {
+    &LiquefiedSandCurve::P_d,    &LiquefiedSandCurve::A,
+    &LiquefiedSandCurve::B,      &LiquefiedSandCurve::C,
+    &LiquefiedSandCurve::P_u_kN, &LiquefiedSandCurve::mm_per_length,
+    &LiquefiedSandCurve::force_factor};
+static_assert(kCurve + std::size(kKept) <= sizeof(NodeDepthPart::soil) / sizeof(double));
+
+struct NodeCurve {
+  LiquefiedSandCurve curve;
+  double P_u = 0.0;  // upper limit (force/length of the run)
+};
+
+// The curve at a pile node: worked out at the first pass of a solution and kept in the node's
+// depth part for the passes after it.
+NodeCurve node_curve(Engine& engine, const LayerCall& call, const Station& s) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  NodeCurve node;
+  if (part.soil_valid) {
+    kept_curve(part, kCurve, node.curve, kKept);
+    node.P_u = part.soil[kPu];
+    return node;
+  }
+  const LiquefiedSandAtDepth d = resolve(engine, call, s);
+  node.curve = d.curve;
+  node.P_u = d.P_u;
+  part.soil[kPu] = d.P_u;
+  keep_curve(part, kCurve, d.curve, kKept);
+  part.soil_valid = true;
+  return node;
 }
 
 void report_block(Engine& engine, const Station& s, const LiquefiedSandAtDepth& d) {
@@ -130,11 +165,11 @@ void liquefied_sand_moduli(Engine& engine, const LayerCall& call) {
   double previous = 0.0;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const LiquefiedSandAtDepth d = resolve(engine, call, s);
+    const NodeCurve node = node_curve(engine, call, s);
 
     // No resistance without deflection: the curve starts with zero slope.
     double Es = 0.0;
-    if (s.y != 0.0) Es = (s.p_mult / s.y_mult) * liquefied_sand_p(d.curve, s.y) / s.y;
+    if (s.y != 0.0) Es = (s.p_mult / s.y_mult) * liquefied_sand_p(node.curve, s.y) / s.y;
     check_modulus(engine, call, s, Es, call.entry->errors.modulus_not_a_number);
     set_node_modulus(engine, s, Es);
 
@@ -142,14 +177,14 @@ void liquefied_sand_moduli(Engine& engine, const LayerCall& call) {
     if (s.first) {
       F = 0.0;
     } else {
-      F += trapezoid(previous, d.P_u, nodes.h);
+      F += trapezoid(previous, node.P_u, nodes.h);
     }
-    if (s.last) F += d.P_u * (soil.XLayerBottom[i] - s.x);
+    if (s.last) F += node.P_u * (soil.XLayerBottom[i] - s.x);
     if (soil.XS < -0.00001 && i == 1) {
-      F = d.P_u / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
+      F = node.P_u / 2.0 * (soil.XLayerBottom[1] - soil.XLayerTop[1]);
     }
     py.FLayerAlt[i] = F;
-    previous = d.P_u;
+    previous = node.P_u;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <span>
 #include <string>
@@ -124,6 +125,21 @@ Curve kept_node_curve(Engine& engine, const Station& s, Resolve&& resolve) {
   part.second_warning = warnings.code(1);
   part.soil_valid = true;
   return curve;
+}
+
+// For a criterion whose curve is built again when a value that changes between passes differs
+// from the one it was built for: the values of the curve kept in a node's depth part, by
+// member, from slot `first` on (after the soil values and those keys), and the curve read back
+// from them.
+template <typename Curve, std::size_t N>
+void keep_curve(NodeDepthPart& part, std::size_t first, const Curve& curve,
+                double Curve::*const (&members)[N]) {
+  for (std::size_t j = 0; j < N; ++j) part.soil[first + j] = curve.*members[j];
+}
+template <typename Curve, std::size_t N>
+void kept_curve(const NodeDepthPart& part, std::size_t first, Curve& curve,
+                double Curve::*const (&members)[N]) {
+  for (std::size_t j = 0; j < N; ++j) curve.*members[j] = part.soil[first + j];
 }
 
 Station output_station(const Engine& engine, const LayerCall& call, int record);

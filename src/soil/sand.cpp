@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "engine/errors.h"
@@ -277,44 +278,86 @@ double pile_deflection_at_depth(const Engine& engine, double X) {
   return nodes.y[N];
 }
 
-SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
-                                bool with_slope) {
+SandSoil read_sand_soil(Engine& engine, const LayerCall& call, const Station& s) {
   const bool api = is_api(call);
   const int i = call.layer;
   const double theta = engine.inclination.slope_minus_batter;
 
-  SandInputs in;
-  in.phi = fn_phi(engine, s.X);
-  const double phi = in.phi * kDegreesToRadians;
+  SandSoil soil;
+  soil.phi = fn_phi(engine, s.X);
+  const double phi = soil.phi * kDegreesToRadians;
   if (!s.first && phi < 1e-10) report_zero_friction_angle(engine, call);
-  if (in.phi < kLowestFrictionAngle || in.phi > kHighestFrictionAngle) {
+  if (soil.phi < kLowestFrictionAngle || soil.phi > kHighestFrictionAngle) {
     report_unreasonable_friction_angle(engine, call);
+    soil.unreasonable = true;
   }
   const bool slope_checked = !api || std::fabs(theta) > kApiSandSlope;
   if (slope_checked && slope_steeper_than_friction(phi, theta)) report_steep_slope(engine, call);
 
-  in.gamma = fn_gamma_avg(engine, s.X);
-  SoilLayers& soil = engine.soil;
-  if (soil.k_top[i] > 0.0) {
-    in.k = fn_k_in_layer(engine, i, s.X);
+  soil.gamma = fn_gamma_avg(engine, s.X);
+  SoilLayers& layers = engine.soil;
+  if (layers.k_top[i] > 0.0) {
+    soil.k = fn_k_in_layer(engine, i, s.X);
   } else {
-    soil.k_top[i] = 0.0;
-    soil.k_bottom[i] = 0.0;
-    in.k = fn_sand_default_k(engine, in.phi, in.gamma);
-    in.default_k = true;
+    layers.k_top[i] = 0.0;
+    layers.k_bottom[i] = 0.0;
+    soil.k = fn_sand_default_k(engine, soil.phi, soil.gamma);
+    soil.default_k = true;
   }
-  in.b = s.b;
-  in.z = s.z;
-  in.theta = theta;
-  in.with_slope = with_slope;
+  return soil;
+}
 
-  // What the equivalent depth of the layer is computed from, at its first node.
+double sand_effective_depth(Engine& engine, const LayerCall& call, const Station& s,
+                            const SandSoil& soil) {
+  const bool api = is_api(call);
+  const EqDepthUpdate update = api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce;
+  // What the equivalent depth of the layer is computed from is read only at the first node of
+  // a pass and at a printed curve: the wedge is worked out for those alone.
+  static constexpr NodeSoilParameters kNotRead{};
+  if (!s.first && !s.output) return effective_depth(engine, s, kNotRead, update, 1e-8);
+  const double theta = engine.inclination.slope_minus_batter;
   const double K0 = api ? kApiSandK0 : kReeseSandK0;
   const double threshold = api ? kApiSandSlope : kReeseSandSlope;
-  const SandCoefficients c = sand_coefficients(in.phi, K0, theta, std::fabs(theta) > threshold);
-  in.z_e = effective_depth(engine, s, wedge_soil_parameters(s, in.gamma, in.phi, c),
-                           api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce, 1e-8);
+  const SandCoefficients c = sand_coefficients(soil.phi, K0, theta, std::fabs(theta) > threshold);
+  return effective_depth(engine, s, wedge_soil_parameters(s, soil.gamma, soil.phi, c), update,
+                         1e-8);
+}
+
+SandInputs sand_inputs(const Engine& engine, const Station& s, const SandSoil& soil, double z_e,
+                       bool with_slope) {
+  SandInputs in;
+  in.phi = soil.phi;
+  in.gamma = soil.gamma;
+  in.k = soil.k;
+  in.default_k = soil.default_k;
+  in.b = s.b;
+  in.z = s.z;
+  in.z_e = z_e;
+  in.theta = engine.inclination.slope_minus_batter;
+  in.with_slope = with_slope;
   return in;
+}
+
+SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
+                                bool with_slope) {
+  const SandSoil soil = read_sand_soil(engine, call, s);
+  return sand_inputs(engine, s, soil, sand_effective_depth(engine, call, s, soil), with_slope);
+}
+
+SandSoil node_sand_soil(Engine& engine, const LayerCall& call, const Station& s) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  std::array<double, 16>& kept = part.soil;
+  if (part.soil_valid) {
+    if (part.warning != 0) report_unreasonable_friction_angle(engine, call);
+    const bool default_k = engine.soil.k_top[call.layer] <= 0.0;
+    return {kept[kSandPhi], kept[kSandGamma], kept[kSandK], default_k, part.warning != 0};
+  }
+  const SandSoil soil = read_sand_soil(engine, call, s);
+  kept[kSandPhi] = soil.phi;
+  kept[kSandGamma] = soil.gamma;
+  kept[kSandK] = soil.k;
+  part.warning = soil.unreasonable ? (is_api(call) ? -303 : -302) : 0;
+  return soil;
 }
 
 NodeSoilParameters wedge_soil_parameters(const Station& s, double gamma, double phi,
@@ -442,6 +485,45 @@ std::array<double, 17> reese_sand_points(const ReeseSandCurve& c, double b) {
   return y;
 }
 
+namespace {
+
+// Places of a Reese sand node's depth part after the soil values: what the kept curve was
+// built for, then the curve.
+enum ReeseSlot : std::size_t { kReeseZe = kSandOwnSlots, kReeseDirection, kReeseCurve };
+constexpr double ReeseSandCurve::*const kReeseKept[] = {
+    &ReeseSandCurve::E0, &ReeseSandCurve::y_m, &ReeseSandCurve::y_u, &ReeseSandCurve::p_m,
+    &ReeseSandCurve::p_u, &ReeseSandCurve::m,   &ReeseSandCurve::n,   &ReeseSandCurve::C,
+    &ReeseSandCurve::y_k, &ReeseSandCurve::p_k};
+static_assert(kReeseCurve + std::size(kReeseKept) <= sizeof(NodeDepthPart::soil) / sizeof(double));
+
+// The curve at a pile node. Its soil values are kept for the solution (node_sand_soil), with the
+// last curve built and the effective depth and direction of movement it was built for. A later
+// pass works out the effective depth and the direction of the present deflection again and
+// builds the curve again only when one of them differs.
+ReeseSandCurve node_curve(Engine& engine, const LayerCall& call, const Station& s) {
+  NodeDepthPart& part = engine.py.depth_parts[s.index];
+  const SandSoil soil = node_sand_soil(engine, call, s);
+  const double theta = engine.inclination.slope_minus_batter;
+  const bool with_slope = reese_with_slope(s.Y, theta);
+  const double z_e = sand_effective_depth(engine, call, s, soil);
+  // On level ground the direction does not reach the curve.
+  const double direction = std::fabs(theta) > kReeseSandSlope && !with_slope ? -1.0 : 1.0;
+  ReeseSandCurve c;
+  if (part.soil_valid && part.soil[kReeseZe] == z_e && part.soil[kReeseDirection] == direction) {
+    kept_curve(part, kReeseCurve, c, kReeseKept);
+    return c;
+  }
+  const SandInputs in = sand_inputs(engine, s, soil, z_e, with_slope);
+  c = reese_sand_at_depth(in, engine.options.CyclicLoading).curve;
+  part.soil[kReeseZe] = z_e;
+  part.soil[kReeseDirection] = direction;
+  keep_curve(part, kReeseCurve, c, kReeseKept);
+  part.soil_valid = true;
+  return c;
+}
+
+}  // namespace
+
 void reese_sand_moduli(Engine& engine, const LayerCall& call) {
   const SoilLayers& soil = engine.soil;
   const NodeTable& nodes = engine.nodes;
@@ -450,8 +532,7 @@ void reese_sand_moduli(Engine& engine, const LayerCall& call) {
   double previous_p_u = 0.0;
   for (int n = call.first; n <= call.last; ++n) {
     const Station s = node_station(engine, call, n);
-    const ReeseSandAtDepth d = resolve(engine, call, s, s.Y);
-    const ReeseSandCurve& curve = d.curve;
+    const ReeseSandCurve curve = node_curve(engine, call, s);
 
     double Es = curve.E0;
     if (s.y >= kSmallDeflection) {

@@ -168,11 +168,43 @@ double pile_deflection_at_depth(const Engine& engine, double X);
 // of 1e-14 or less counts as negative, for the deflection and the slope alike.
 inline bool reese_with_slope(double Y, double theta) { return (Y > 1e-14) == (theta > 1e-14); }
 
-// Friction angle, unit weight, k and effective depth at a station, with the checks of the
-// criterion (zero friction angle, unreasonable friction angle, too steep a slope). A default k
-// is stored back as k top = k bottom = 0. `with_slope` is the direction of the deflection.
+// The soil values of a sand curve at a station.
+struct SandSoil {
+  double phi = 0.0;           // friction angle (degrees)
+  double gamma = 0.0;         // average effective unit weight above the depth (force/length^3)
+  double k = 0.0;             // initial modulus of subgrade reaction (force/length^3)
+  bool default_k = false;     // k is the internal default for phi and gamma
+  bool unreasonable = false;  // phi lies outside 20..48 degrees (warning 302 or 303 registered)
+};
+
+// Friction angle, unit weight and k at a station, with the checks of the criterion (zero
+// friction angle, unreasonable friction angle, too steep a slope). A default k is stored back
+// as k top = k bottom = 0.
+SandSoil read_sand_soil(Engine& engine, const LayerCall& call, const Station& s);
+
+// The effective depth of the wedge at a station, worked out at every pass since the layers
+// above may change it.
+double sand_effective_depth(Engine& engine, const LayerCall& call, const Station& s,
+                            const SandSoil& soil);
+
+// The inputs of the curve at a station from its soil values, its effective depth and the
+// direction of the deflection (`with_slope`).
+SandInputs sand_inputs(const Engine& engine, const Station& s, const SandSoil& soil, double z_e,
+                       bool with_slope);
+
+// Both of the above: what a printed curve is built from.
 SandInputs resolve_sand_station(Engine& engine, const LayerCall& call, const Station& s,
                                 bool with_slope);
+
+// Places of a sand node's depth part (NodeDepthPart::soil): the soil values both criteria keep,
+// then each criterion's own from kSandOwnSlots on.
+enum SandSlot : std::size_t { kSandPhi, kSandGamma, kSandK, kSandOwnSlots };
+
+// The soil values of pile node `s.index` for the solution. The first pass of a solution reads
+// them (read_sand_soil) and keeps them in the node's depth part, for the criterion to mark
+// valid once it has kept its curve there too; the passes after it read them back and register
+// the node's friction-angle warning again, as every pass does.
+SandSoil node_sand_soil(Engine& engine, const LayerCall& call, const Station& s);
 
 // What the equivalent depth of a layer with a sand wedge is computed from at a station: width,
 // unit weight, friction angle (degrees), wedge coefficients and depth below the ground surface.

@@ -415,6 +415,112 @@ TEST_F(SandLayers, DefaultKFollowsTheFrictionAngleAndTheWaterTable) {
   EXPECT_NEAR(3.284046397311613e-05 * std::pow(40.0, 5.694468), 43580.1484375, 1.0);
 }
 
+// ---- Passes after the first of a solution --------------------------------------------------
+
+// The passes after the first of a solution read back what each node's curve keeps: they give the
+// moduli, layer resistances and equivalent depths a pass worked out afresh gives, bit for bit,
+// while the wedge on sloping ground follows the sign of each node's deflection and the
+// equivalent depth of the API sand layer follows the resistance of the layer above.
+TEST_F(SandLayers, LaterPassesGiveTheModuliOfAFreshPass) {
+  struct Stack {
+    const char* name;
+    int upper, lower;
+  };
+  const Stack stacks[] = {{"Reese over API", criterion::kSand, criterion::kApiSand},
+                          {"API over Reese", criterion::kApiSand, criterion::kSand},
+                          {"liquefied over API", criterion::kLiquefiedSand, criterion::kApiSand},
+                          {"API over liquefied", criterion::kApiSand, criterion::kLiquefiedSand}};
+  struct Pattern {
+    const char* name;
+    double (*Y)(int n);
+  };
+  const Pattern patterns[] = {
+      {"all positive", [](int n) { return 1.2 - 0.025 * n; }},
+      {"all negative", [](int n) { return -1.2 + 0.025 * n; }},
+      {"crossing zero", [](int n) { return 0.5 - 0.04 * n; }},
+      {"at rest", [](int) { return 0.0; }},
+  };
+  for (const Stack& stack : stacks) {
+    for (const bool cyclic : {false, true}) {
+      engine().soil = SoilLayers{};
+      engine().profile = SoilProfile{};
+      engine().py = PYState{};
+      add_sand(stack.upper, 0.0, 120.0, 30.0, 34.0, 0.0, 0.0);  // the default k
+      add_sand(stack.lower, 120.0, 600.0, 36.0, 40.0, 80.0, 160.0);
+      assign_layers();
+      engine().inclination.slope_minus_batter = 0.15;
+      engine().options.CyclicLoading = cyclic;
+      for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = 0.0;
+      PYCurveDriver(engine(), 0);  // the first pass of the solution
+      for (const Pattern& pattern : patterns) {
+        const std::string where = std::string(stack.name) + (cyclic ? ", cyclic, " : ", static, ") +
+                                  pattern.name;
+        for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = pattern.Y(n);
+        PYCurveDriver(engine(), 2);
+        const PerNode<double> kept_Es = nodes().Es;
+        const PYState kept = engine().py;
+        clear_depth_parts(engine().py);
+        PYCurveDriver(engine(), 2);
+        EXPECT_EQ(engine().py.EqDepth[2], kept.EqDepth[2]) << where;
+        EXPECT_EQ(engine().py.FLayer[1], kept.FLayer[1]) << where;
+        EXPECT_EQ(engine().py.FLayer[2], kept.FLayer[2]) << where;
+        for (int n = 1; n <= nodes().N; ++n) {
+          EXPECT_EQ(kept_Es[n], nodes().Es[n]) << where << ", node " << n;
+        }
+      }
+      EXPECT_EQ(engine().run.ErrorNumber, 0) << stack.name;
+    }
+  }
+}
+
+// A friction angle outside 20..48 degrees is registered at every pass, by the passes that read
+// the node's soil back as often as by the first; the Reese criterion explains it in the
+// run-message file once.
+TEST_F(SandLayers, EveryPassRegistersTheFrictionAngleWarningsAgain) {
+  add_sand(criterion::kSand, 0.0, 120.0, 49.0, 49.0, 100.0, 100.0);
+  add_sand(criterion::kApiSand, 120.0, 600.0, 19.0, 19.0, 100.0, 100.0);
+  assign_layers();
+  PYCurveDriver(engine(), 0);
+  const int reese = engine().warnings.WarningCount[302];
+  const int api = engine().warnings.WarningCount[303];
+  EXPECT_GT(reese, 0);
+  // Every node but the one on the interface, whose friction angle is the mean, 34 degrees.
+  EXPECT_EQ(reese + api, nodes().N - 1);
+  for (int k = 1; k <= 3; ++k) PYCurveDriver(engine(), k);
+  EXPECT_EQ(engine().warnings.WarningCount[302], 4 * reese);
+  EXPECT_EQ(engine().warnings.WarningCount[303], 4 * api);
+  const std::vector<std::string> lines = messages();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                       "An unreasonable value for friction angle was input for a Reese sand "
+                       "layer. "),
+            1);
+}
+
+// A new solution (a pass numbered 0 or 1) reads the soil again: a change of the model between
+// solutions reaches the moduli of every sand criterion.
+TEST_F(SandLayers, ANewSolutionReadsTheSoilAgain) {
+  for (const int code : {criterion::kSand, criterion::kApiSand, criterion::kLiquefiedSand}) {
+    engine().soil = SoilLayers{};
+    engine().profile = SoilProfile{};
+    engine().py = PYState{};
+    make_pile(40, 480.0, kB);
+    add_sand(code, 0.0, 600.0, 36.0, 36.0, 100.0, 100.0);
+    assign_layers();
+    nodes().y[11] = 0.3;
+    PYCurveDriver(engine(), 0);
+    PYCurveDriver(engine(), 2);
+    const double before = nodes().Es[11];
+    make_pile(40, 480.0, 1.5 * kB);  // a wider pile at the same nodes
+    nodes().y[11] = 0.3;
+    PYCurveDriver(engine(), 1);
+    EXPECT_NE(nodes().Es[11], before) << code;
+    const double after = nodes().Es[11];
+    clear_depth_parts(engine().py);
+    PYCurveDriver(engine(), 2);
+    EXPECT_EQ(nodes().Es[11], after) << code;
+  }
+}
+
 // ---- Not-a-number moduli -------------------------------------------------------------------
 
 TEST_F(SandLayers, ReeseSandWithoutUnitWeightEndsTheRunWithRuntimeError31) {
