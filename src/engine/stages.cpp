@@ -118,7 +118,7 @@ void solve_load_case(Engine& engine, int j, int py_request) {
 
   const EngineSections sections(engine);
   const SolverContext context{sections, tip_shear_view(engine)};
-  PYCurveUpdate soil;
+  PYCurveUpdate soil(PYDispatch::kIteration, true);
   MomentCurvatureStiffness stiffness(sections);
   const Convergence convergence = iterate_load_case(engine, context, soil, stiffness);
   report_load_case_convergence(engine, j, convergence);

@@ -27,7 +27,7 @@ IterationEnd solve_auxiliary_case(Engine& engine, const HeadCondition& head, Aux
 
   const EngineSections sections(engine);
   const SolverContext context{sections, tip_shear_view(engine)};
-  PYCurveUpdate soil(PYDispatch::kLayersOnly);
+  PYCurveUpdate soil(PYDispatch::kLayersOnly, trial);
   MomentCurvatureStiffness stiffness(sections);
   return iterate_solution(engine, context, soil, stiffness, {.not_a_number_test = !trial});
 }

@@ -244,13 +244,11 @@ void layering_after_layer(Engine& engine, int layer) {
   }
 }
 
-void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch) {
+void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch, bool first_pass_made) {
   const SoilLayers& soil = engine.soil;
   const int error_before = engine.run.ErrorNumber;
   engine.py.NoLayeringCount = 0;
-  // The first pass of a solution (iteration 0 of a load case, 1 of any other) works out the
-  // depth-only parts of the node curves afresh; the passes after it read them back.
-  if (iteration <= 1) clear_depth_parts(engine.py);
+  if (iteration == 0 || (iteration == 1 && !first_pass_made)) clear_depth_parts(engine.py);
   for (int i = 1; i <= soil.count; ++i) {
     // The bookkeeping runs for layers without nodes too: a thin layer below a rock or an elastic
     // subgrade is then known not to need an equivalent depth.

@@ -36,18 +36,26 @@ enum class PYDispatch {
 // that holds no node between layers that do ends the run (Runtime Error No. 29), and with
 // kFull a modulus that is not a finite number becomes 0. A criterion that ends the run throws
 // RunStopped.
-void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch = PYDispatch::kFull);
+// The first pass of a solution (iteration 0 of a load case, 1 of any other) works out the
+// depth-only parts of the node curves afresh and the passes after it read them back; with
+// `first_pass_made` an iteration-1 pass reads them back too, the solution's first pass having
+// been made before its iteration began.
+void PYCurveDriver(Engine& engine, int iteration, PYDispatch dispatch = PYDispatch::kFull,
+                   bool first_pass_made = false);
 
-// The driver as the solver's soil update.
+// The driver as the solver's soil update. `first_pass_made`: the caller made the solution's
+// first pass just before the iteration, with nothing changed since but the head condition.
 class PYCurveUpdate final : public SoilModulusUpdate {
  public:
-  explicit PYCurveUpdate(PYDispatch dispatch = PYDispatch::kIteration) : dispatch_(dispatch) {}
+  explicit PYCurveUpdate(PYDispatch dispatch = PYDispatch::kIteration, bool first_pass_made = false)
+      : dispatch_(dispatch), first_pass_made_(first_pass_made) {}
   void update_soil_moduli(Engine& engine, int iteration) override {
-    PYCurveDriver(engine, iteration, dispatch_);
+    PYCurveDriver(engine, iteration, dispatch_, first_pass_made_);
   }
 
  private:
   PYDispatch dispatch_;
+  bool first_pass_made_;
 };
 
 // Reports and plots the p-y curve at every output depth (after load case 1 has converged), then

@@ -101,28 +101,46 @@ TEST_F(KeptCurves, EveryPassRegistersTheWarningsOfTheFirstAgain) {
   EXPECT_EQ(kept.WarningLog, fresh.WarningLog);
 }
 
-TEST_F(KeptCurves, ANewSolutionReadsTheSoilAgain) {
-  deflect(0.5, 36);
-  PYCurveDriver(engine(), 0);
-  PYCurveDriver(engine(), 2);
-  const PerNode<double> before = nodes().Es;
-  // Every soil value the criteria read, changed between two solutions.
-  SoilProfile& profile = engine().profile;
+// Every soil value the criteria read.
+void change_every_soil_value(Engine& engine) {
+  SoilProfile& profile = engine.profile;
   for (int row = 1; row <= profile.row_count; ++row) {
     profile.cone_tip[row] *= 2.0;
     profile.spt_n60[row] *= 2.0;
     profile.c[row] *= 1.5;
   }
-  for (UserPYCurve& curve : engine().user_py.curve) {
+  for (UserPYCurve& curve : engine.user_py.curve) {
     for (int k = 1; k <= curve.count; ++k) curve.p[k] *= 2.0;
   }
-  engine().soil.k_top[4] *= 2.0;
+  engine.soil.k_top[4] *= 2.0;
+}
+
+TEST_F(KeptCurves, ANewSolutionReadsTheSoilAgain) {
+  deflect(0.5, 36);
+  PYCurveDriver(engine(), 0);
+  PYCurveDriver(engine(), 2);
+  const PerNode<double> before = nodes().Es;
+  change_every_soil_value(engine());
   PYCurveDriver(engine(), 1);
   PYCurveDriver(engine(), 2);
   const PerNode<double> after = nodes().Es;
   // A node in each layer, the limestone's at rest.
   for (const int n : {2, 12, 20, 28, 36}) EXPECT_NE(after[n], before[n]) << "node " << n;
   expect_moduli(fresh_moduli(2), "after the change");
+}
+
+// A load case makes its first pass before the first solve: the iteration's first pass reads
+// the curves back instead of working them out a second time.
+TEST_F(KeptCurves, AFirstPassMadeBeforeTheIterationIsReadBack) {
+  deflect(0.5, 36);
+  PYCurveDriver(engine(), 1);
+  const PerNode<double> fresh = nodes().Es;
+  PYCurveDriver(engine(), 0);
+  change_every_soil_value(engine());
+  PYCurveDriver(engine(), 1, PYDispatch::kIteration, true);
+  EXPECT_EQ(nodes().Es, fresh);
+  PYCurveDriver(engine(), 1, PYDispatch::kIteration);
+  for (const int n : {2, 12, 20, 28, 36}) EXPECT_NE(nodes().Es[n], fresh[n]) << "node " << n;
 }
 
 // A pile-length sweep moves the nodes between its trials: a node whose place has changed is
