@@ -60,4 +60,18 @@ inline void make_bench_pile(Engine& engine, double length, double width, int inc
   }
 }
 
+// One soil layer of criterion `code` from the ground surface at the pile head down to
+// `bottom`, with a profile of two rows (its top and bottom) whose values the caller sets.
+inline void make_one_layer(Engine& engine, int code, double bottom) {
+  SoilLayers& soil = engine.soil;
+  SoilProfile& profile = engine.profile;
+  soil.count = 1;
+  soil.i_SoilLayer_py_Type[1] = code;
+  soil.XLayerTop[1] = 0.0;
+  soil.XLayerBottom[1] = bottom;
+  profile.row_count = 2;
+  profile.XProfile[1] = profile.gamma_depth[1] = 0.0;
+  profile.XProfile[2] = profile.gamma_depth[2] = bottom;
+}
+
 }  // namespace torva::bench

@@ -24,15 +24,8 @@ std::unique_ptr<Engine> make_engine(int code) {
   NodeTable& nodes = engine->nodes;
   for (int i = 1; i <= nodes.N; ++i) nodes.y[i] = 0.5 - i * 0.001;
 
-  SoilLayers& soil = engine->soil;
+  torva::bench::make_one_layer(*engine, code, 1500.0);
   SoilProfile& profile = engine->profile;
-  soil.count = 1;
-  soil.i_SoilLayer_py_Type[1] = code;
-  soil.XLayerTop[1] = 0.0;
-  soil.XLayerBottom[1] = 1500.0;
-  profile.row_count = 2;
-  profile.XProfile[1] = profile.gamma_depth[1] = 0.0;
-  profile.XProfile[2] = profile.gamma_depth[2] = 1500.0;
   profile.gamma[1] = profile.gamma[2] = 0.02;
   profile.elastic_subgrade[1] = 100.0;  // pci
   profile.elastic_subgrade[2] = 400.0;

@@ -27,18 +27,13 @@ std::unique_ptr<Engine> make_rock_engine(int code) {
 
   // Weak rock: q_u 500 to 800 psi, E_ir 50000 to 80000 psi, RQD 40 %, k_rm 0.0002; vuggy
   // limestone: q_u 1500 to 2000 psi. 0.04 pci throughout.
+  torva::bench::make_one_layer(*engine, code, 1500.0);
   SoilLayers& soil = engine->soil;
   SoilProfile& profile = engine->profile;
-  soil.count = 1;
-  soil.i_SoilLayer_py_Type[1] = code;
-  soil.XLayerTop[1] = 0.0;
-  soil.XLayerBottom[1] = 1500.0;
   soil.k_top[1] = 50000.0;
   soil.k_bottom[1] = 80000.0;
-  profile.row_count = 2;
   const bool weak = code == criterion::kWeakRock;
   for (const int row : {1, 2}) {
-    profile.XProfile[row] = profile.gamma_depth[row] = row == 1 ? 0.0 : 1500.0;
     profile.gamma[row] = 0.04;
     profile.c[row] = (weak ? 500.0 : 1500.0) * (row == 1 ? 1.0 : 1.6);
     profile.RQD[row] = 40.0;

@@ -23,16 +23,11 @@ std::unique_ptr<Engine> make_engine(int code, bool cyclic, bool below_sand = fal
   torva::bench::make_bench_pile(*engine, kLength, kWidth);
   engine->options.CyclicLoading = cyclic;
   engine->options.NumCycles = cyclic ? 100.0 : 0.0;
+  torva::bench::make_one_layer(*engine, code, 1500.0);
   SoilLayers& soil = engine->soil;
   SoilProfile& profile = engine->profile;
-  soil.count = 1;
-  soil.i_SoilLayer_py_Type[1] = code;
-  soil.XLayerTop[1] = 0.0;
-  soil.XLayerBottom[1] = 1500.0;
   soil.k_top[1] = soil.k_bottom[1] = code == criterion::kSand ? 60.0 : 0.0;
-  profile.row_count = 2;
   for (int row : {1, 2}) {
-    profile.XProfile[row] = profile.gamma_depth[row] = row == 1 ? 0.0 : 1500.0;
     profile.gamma[row] = 0.0361;
     profile.phi[row] = row == 1 ? 32.0 : 38.0;
   }
