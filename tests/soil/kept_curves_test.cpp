@@ -101,18 +101,22 @@ TEST_F(KeptCurves, EveryPassRegistersTheWarningsOfTheFirstAgain) {
   EXPECT_EQ(kept.WarningLog, fresh.WarningLog);
 }
 
-// Every soil value the criteria read.
-void change_every_soil_value(Engine& engine) {
+// Every soil value the criteria read from the soil profile and layers.
+void change_soil_profile(Engine& engine) {
   SoilProfile& profile = engine.profile;
   for (int row = 1; row <= profile.row_count; ++row) {
     profile.cone_tip[row] *= 2.0;
     profile.spt_n60[row] *= 2.0;
     profile.c[row] *= 1.5;
   }
+  engine.soil.k_top[4] *= 2.0;
+}
+
+// The points of the user-input curves, which the curves read at every pass.
+void change_user_curves(Engine& engine) {
   for (UserPYCurve& curve : engine.user_py.curve) {
     for (int k = 1; k <= curve.count; ++k) curve.p[k] *= 2.0;
   }
-  engine.soil.k_top[4] *= 2.0;
 }
 
 TEST_F(KeptCurves, ANewSolutionReadsTheSoilAgain) {
@@ -120,7 +124,8 @@ TEST_F(KeptCurves, ANewSolutionReadsTheSoilAgain) {
   PYCurveDriver(engine(), 0);
   PYCurveDriver(engine(), 2);
   const PerNode<double> before = nodes().Es;
-  change_every_soil_value(engine());
+  change_soil_profile(engine());
+  change_user_curves(engine());
   PYCurveDriver(engine(), 1);
   PYCurveDriver(engine(), 2);
   const PerNode<double> after = nodes().Es;
@@ -136,11 +141,11 @@ TEST_F(KeptCurves, AFirstPassMadeBeforeTheIterationIsReadBack) {
   PYCurveDriver(engine(), 1);
   const PerNode<double> fresh = nodes().Es;
   PYCurveDriver(engine(), 0);
-  change_every_soil_value(engine());
+  change_soil_profile(engine());
   PYCurveDriver(engine(), 1, PYDispatch::kIteration, true);
-  EXPECT_EQ(nodes().Es, fresh);
+  for (int n = 1; n <= nodes().N; ++n) EXPECT_EQ(nodes().Es[n], fresh[n]) << "node " << n;
   PYCurveDriver(engine(), 1, PYDispatch::kIteration);
-  for (const int n : {2, 12, 20, 28, 36}) EXPECT_NE(nodes().Es[n], fresh[n]) << "node " << n;
+  for (const int n : {2, 12, 28, 36}) EXPECT_NE(nodes().Es[n], fresh[n]) << "node " << n;
 }
 
 // A pile-length sweep moves the nodes between its trials: a node whose place has changed is

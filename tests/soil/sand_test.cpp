@@ -430,16 +430,6 @@ TEST_F(SandLayers, LaterPassesGiveTheModuliOfAFreshPass) {
                           {"API over Reese", criterion::kApiSand, criterion::kSand},
                           {"liquefied over API", criterion::kLiquefiedSand, criterion::kApiSand},
                           {"API over liquefied", criterion::kApiSand, criterion::kLiquefiedSand}};
-  struct Pattern {
-    const char* name;
-    double (*Y)(int n);
-  };
-  const Pattern patterns[] = {
-      {"all positive", [](int n) { return 1.2 - 0.025 * n; }},
-      {"all negative", [](int n) { return -1.2 + 0.025 * n; }},
-      {"crossing zero", [](int n) { return 0.5 - 0.04 * n; }},
-      {"at rest", [](int) { return 0.0; }},
-  };
   for (const Stack& stack : stacks) {
     for (const bool cyclic : {false, true}) {
       engine().soil = SoilLayers{};
@@ -451,23 +441,8 @@ TEST_F(SandLayers, LaterPassesGiveTheModuliOfAFreshPass) {
       engine().inclination.slope_minus_batter = 0.15;
       engine().options.CyclicLoading = cyclic;
       for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = 0.0;
-      PYCurveDriver(engine(), 0);  // the first pass of the solution
-      for (const Pattern& pattern : patterns) {
-        const std::string where = std::string(stack.name) + (cyclic ? ", cyclic, " : ", static, ") +
-                                  pattern.name;
-        for (int n = 1; n <= nodes().N; ++n) nodes().y[n] = pattern.Y(n);
-        PYCurveDriver(engine(), 2);
-        const PerNode<double> kept_Es = nodes().Es;
-        const PYState kept = engine().py;
-        clear_depth_parts(engine().py);
-        PYCurveDriver(engine(), 2);
-        EXPECT_EQ(engine().py.EqDepth[2], kept.EqDepth[2]) << where;
-        EXPECT_EQ(engine().py.FLayer[1], kept.FLayer[1]) << where;
-        EXPECT_EQ(engine().py.FLayer[2], kept.FLayer[2]) << where;
-        for (int n = 1; n <= nodes().N; ++n) {
-          EXPECT_EQ(kept_Es[n], nodes().Es[n]) << where << ", node " << n;
-        }
-      }
+      expect_later_passes_match_fresh_ones(std::string(stack.name) +
+                                           (cyclic ? ", cyclic" : ", static"));
       EXPECT_EQ(engine().run.ErrorNumber, 0) << stack.name;
     }
   }
