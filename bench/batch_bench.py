@@ -21,7 +21,7 @@ sys.path.insert(0, str(ROOT / "python" / "tests"))
 
 import torva  # noqa: E402
 from torva import engine  # noqa: E402
-from torva.batch import run_local, run_many  # noqa: E402
+from torva.batch import local_cluster, run_local, run_many  # noqa: E402
 from study import soft_clay_variants  # noqa: E402
 
 
@@ -117,10 +117,9 @@ def main():
     texts = list(variants(args.files, args.increments).items())
 
     room = [parallel_room(args.workers)]
-    from dask.distributed import Client, LocalCluster
+    from dask.distributed import Client
     t0 = time.perf_counter()
-    cluster = LocalCluster(n_workers=args.workers, threads_per_worker=1, processes=True,
-                           dashboard_address=None)
+    cluster = local_cluster(args.workers)
     client = Client(cluster)
     client.run(torva.find_library)      # workers up and the package imported
     startup_s = time.perf_counter() - t0

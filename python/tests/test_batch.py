@@ -38,7 +38,7 @@ def test_local_cluster_gives_the_rows_of_running_one_by_one(lib, study, one_by_o
     seen = []
     batch = run_many(study, workers=2, progress=lambda d, n: seen.append(d))
     assert_frame_equal(batch, one_by_one)
-    assert sorted(seen) == [5, 10, 15, 20, 25, 30, 35, 40]   # four tasks a worker, five files each
+    assert sorted(seen) == [10, 20, 30, 40]     # two tasks a worker, ten files each
     seen = []
     grouped = run_many(study, workers=2, files_per_task=7, progress=lambda d, n: seen.append(d))
     assert_frame_equal(grouped, one_by_one)
