@@ -72,35 +72,25 @@ std::string_view trimmed(std::string_view line) {
   return line;
 }
 
-// Calls visit with every line of the text, without its line ending.
-template <typename Visit>
-void for_each_line(std::string_view text, Visit visit) {
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.find('\n', begin);
-    if (end == std::string_view::npos) end = text.size();
-    if (!visit(text.substr(begin, end - begin))) return;
-    begin = end + 1;
-  }
-}
-
 // A line of a normal run that holds a value that is not finite, unless it is text copied from
 // the input (a title line, whole or cut to the line length); empty when there is none.
 std::string first_nonfinite_line(const std::string& text, std::string_view input) {
   DocumentedInfinity documented;
-  std::string found;
-  for_each_line(text, [&](std::string_view line) {
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view line(text.data() + begin, end - begin);
     const bool infinity_allowed = documented.allows(line);
     for (std::string_view word : kNonFinite) {
       if (infinity_allowed && (word == "Infinity" || word == "Inf")) continue;
       if (has_word(line, word) && input.find(trimmed(line)) == std::string_view::npos) {
-        found = line;
-        return false;
+        return std::string(line);
       }
     }
-    return true;
-  });
-  return found;
+    begin = end + 1;
+  }
+  return {};
 }
 
 torva::Engine* engine = nullptr;
