@@ -126,17 +126,16 @@ CementedSiltSoil soil_at(Engine& engine, const LayerCall& call, const Station& s
 // values of the layer's first pile node (or of a printed curve's depth, when no node reached the
 // criterion): other nodes are spared the wedge coefficients.
 double station_depth(Engine& engine, const Station& s, const CementedSiltSoil& values) {
-  static constexpr NodeSoilParameters kNotRead{};
-  if (!s.output && !s.first) {
-    return effective_depth(engine, s, kNotRead, EqDepthUpdate::kEveryPass, 1e-8);
-  }
-  const double theta = engine.inclination.slope_minus_batter;
-  const SandCoefficients c =
-      sand_coefficients(values.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
-  NodeSoilParameters parameters = wedge_soil_parameters(s, values.gamma, values.phi, c);
-  parameters.c = values.c;
-  parameters.J = engine.py.soft_clay_J;
-  return effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+  const auto wedge = [&] {
+    const double theta = engine.inclination.slope_minus_batter;
+    const SandCoefficients c =
+        sand_coefficients(values.phi, kK0, theta, std::fabs(theta) > kSlopeThreshold);
+    NodeSoilParameters parameters = wedge_soil_parameters(s, values.gamma, values.phi, c);
+    parameters.c = values.c;
+    parameters.J = engine.py.soft_clay_J;
+    return parameters;
+  };
+  return effective_depth_of(engine, s, wedge, EqDepthUpdate::kEveryPass, 1e-8);
 }
 
 // What the curve at a station is built from: its soil values, the effective depth `z_e` and the

@@ -463,11 +463,11 @@ std::string report_depth_text(const Engine& engine, double depth) {
   return number_text(report_depth_value(engine, depth)) + " " + engine.run.labels.depth;
 }
 
-void report_slope_angles(Engine& engine) {
+void report_slope_angles(Engine& engine, std::string_view batter_label) {
   const PileInclination& inclination = engine.inclination;
   report_value(engine, "Ground Slope Angle", inclination.ground_slope * kDegreesPerRadian,
                "degrees");
-  report_value(engine, "Pile Batter", inclination.batter * kDegreesPerRadian, "degrees");
+  report_value(engine, batter_label, inclination.batter * kDegreesPerRadian, "degrees");
   report_value(engine, "Effective Slope", inclination.slope_minus_batter * kDegreesPerRadian,
                "degrees");
 }

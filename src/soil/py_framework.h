@@ -164,6 +164,19 @@ enum class EqDepthUpdate {
 double effective_depth(Engine& engine, const Station& station, const NodeSoilParameters& soil,
                        EqDepthUpdate update, double tolerance);
 
+// The same for a criterion whose soil parameters cost work: `soil()` gives them, and is called
+// only at the stations that may compute the equivalent depth (the first pile node of a layer in
+// a pass, and a printed curve); the other nodes read the layer's stored value.
+template <typename Soil>
+double effective_depth_of(Engine& engine, const Station& station, Soil&& soil,
+                          EqDepthUpdate update, double tolerance) {
+  static constexpr NodeSoilParameters kNotRead{};
+  if (!station.first && !station.output) {
+    return effective_depth(engine, station, kNotRead, update, tolerance);
+  }
+  return effective_depth(engine, station, soil(), update, tolerance);
+}
+
 // Es of a node and, under soil movement, its soil force W = Es * ysoil + distributed load.
 void set_node_modulus(Engine& engine, const Station& station, double Es);
 
@@ -220,8 +233,9 @@ std::string report_depth_text(const Engine& engine, double depth);  // "12.50000
 // A number as the 12-column number field writes it, without its leading blanks.
 std::string number_text(double value);
 
-// "Ground Slope Angle", "Pile Batter" and "Effective Slope", in degrees.
-void report_slope_angles(Engine& engine);
+// "Ground Slope Angle", the batter (labelled "Pile Batter" unless the criterion says otherwise)
+// and "Effective Slope", in degrees.
+void report_slope_angles(Engine& engine, std::string_view batter_label = "Pile Batter");
 
 // One printed p-y curve: the Line 7 record, the report's table heading, and per point a report
 // row and a Line 8 record with y times the y-multiplier and p times the p-multiplier.

@@ -311,16 +311,16 @@ double sand_effective_depth(Engine& engine, const LayerCall& call, const Station
                             const SandSoil& soil) {
   const bool api = is_api(call);
   const EqDepthUpdate update = api ? EqDepthUpdate::kEveryPass : EqDepthUpdate::kOnce;
-  // What the equivalent depth of the layer is computed from is read only at the first node of
-  // a pass and at a printed curve: the wedge is worked out for those alone.
-  static constexpr NodeSoilParameters kNotRead{};
-  if (!s.first && !s.output) return effective_depth(engine, s, kNotRead, update, 1e-8);
-  const double theta = engine.inclination.slope_minus_batter;
-  const double K0 = api ? kApiSandK0 : kReeseSandK0;
-  const double threshold = api ? kApiSandSlope : kReeseSandSlope;
-  const SandCoefficients c = sand_coefficients(soil.phi, K0, theta, std::fabs(theta) > threshold);
-  return effective_depth(engine, s, wedge_soil_parameters(s, soil.gamma, soil.phi, c), update,
-                         1e-8);
+  // The wedge is worked out only where the equivalent depth may be computed.
+  const auto wedge = [&] {
+    const double theta = engine.inclination.slope_minus_batter;
+    const double K0 = api ? kApiSandK0 : kReeseSandK0;
+    const double threshold = api ? kApiSandSlope : kReeseSandSlope;
+    const SandCoefficients c =
+        sand_coefficients(soil.phi, K0, theta, std::fabs(theta) > threshold);
+    return wedge_soil_parameters(s, soil.gamma, soil.phi, c);
+  };
+  return effective_depth_of(engine, s, wedge, update, 1e-8);
 }
 
 SandInputs sand_inputs(const Engine& engine, const Station& s, const SandSoil& soil, double z_e,

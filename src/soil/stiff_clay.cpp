@@ -231,19 +231,16 @@ double cycles_of_run(Engine& engine, const StiffClayVariant& v) {
 // The effective depth of a station, from the soil values the equivalent depth of its layer is
 // computed from at the layer's first node.
 double station_depth(Engine& engine, const Station& s, double c, double c_a, double gamma) {
-  // Only the first pile node of a layer and the depth of a printed curve may compute it: other
-  // nodes give no values (and spare the pass filling them).
-  static constexpr NodeSoilParameters kNotRead{};
-  if (!s.output && !s.first) {
-    return effective_depth(engine, s, kNotRead, EqDepthUpdate::kEveryPass, 1e-8);
-  }
-  NodeSoilParameters parameters;
-  parameters.b = s.b;
-  parameters.c = c;
-  parameters.c_a = c_a;
-  parameters.gamma = gamma;
-  parameters.z0 = s.z;
-  return effective_depth(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
+  const auto parameters = [&] {
+    NodeSoilParameters p;
+    p.b = s.b;
+    p.c = c;
+    p.c_a = c_a;
+    p.gamma = gamma;
+    p.z0 = s.z;
+    return p;
+  };
+  return effective_depth_of(engine, s, parameters, EqDepthUpdate::kEveryPass, 1e-8);
 }
 
 // What the curve at a station is built from: its soil values, the number of cycles `N` and the
@@ -411,14 +408,7 @@ void report_block(Engine& engine, const LayerCall& call, const Station& s,
     if (cyclic) report_value(engine, "Number of Cycles of Loading", engine.options.NumCycles, "");
     return;
   }
-  if (v.kind == StiffClayKind::kWithoutWater) {
-    const PileInclination& inclination = engine.inclination;
-    report_value(engine, "Ground Slope Angle", inclination.ground_slope * kDegreesPerRadian,
-                 "degrees");
-    report_value(engine, "Pile Batter Angle", inclination.batter * kDegreesPerRadian, "degrees");
-    report_value(engine, "Effective Slope", inclination.slope_minus_batter * kDegreesPerRadian,
-                 "degrees");
-  }
+  if (v.kind == StiffClayKind::kWithoutWater) report_slope_angles(engine, "Pile Batter Angle");
   report_value(engine, "Diameter", s.b, labels.length);
   report_value(engine, "Undrained cohesion, c", d.in.c, labels.stress);
   if (us) report_value(engine, "Undrained cohesion, c", d.in.c * 144.0, labels.soil_stress);
