@@ -14,7 +14,7 @@ import pytest
 from pandas.testing import assert_frame_equal
 
 import torva
-from torva.batch import run_local, run_many
+from torva.batch import Grouping, run_local, run_many
 from conftest import PYTHON, child_env
 from study import soft_clay_variants
 
@@ -38,11 +38,25 @@ def test_local_cluster_gives_the_rows_of_running_one_by_one(lib, study, one_by_o
     seen = []
     batch = run_many(study, workers=2, progress=lambda d, n: seen.append(d))
     assert_frame_equal(batch, one_by_one)
-    assert sorted(seen) == [10, 20, 30, 40]     # two tasks a worker, ten files each
+    assert seen == sorted(seen) and seen[:4] == [1, 2, 3, 4] and seen[-1] == 40
     seen = []
     grouped = run_many(study, workers=2, files_per_task=7, progress=lambda d, n: seen.append(d))
     assert_frame_equal(grouped, one_by_one)
     assert sorted(seen)[-1] == 40 and len(seen) == 6      # six tasks, the last of five files
+
+
+@pytest.mark.parametrize("done, left, size", [
+    ((0.0, 0), 500, 1),         # nothing back yet: one file, to learn what a file costs
+    ((0.03, 10), 496, 83),      # 3 ms a file: a quarter of a second of work
+    ((0.03, 10), 100, 25),      # a quarter of the files left for each of two tasks a thread
+    ((0.03, 10), 20, 10),       # but not under an eighth of the wanted size
+    ((2.0, 1), 500, 1),         # files longer than a task's aim: one a task
+])
+def test_tasks_take_a_quarter_second_of_work_and_shrink_at_the_end(done, left, size):
+    grouping = Grouping(2)
+    grouping.record(*done)
+    assert grouping.size(left) == size
+    assert Grouping(2, fixed=7).size(left) == 7
 
 
 def test_a_bad_file_is_reported_and_the_others_go_on(lib, study, one_by_one):

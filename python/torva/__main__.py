@@ -93,8 +93,8 @@ def main(argv=None):
     p.add_argument("--workers", type=int, help="workers of the local cluster (default: one "
                    "per core)")
     p.add_argument("--files-per-task", type=int,
-                   help="files each task runs in turn (default: two tasks a worker thread, "
-                   "at most 25 files a task)")
+                   help="files each task runs in turn (default: about a quarter of a second "
+                   "of work, judged from the tasks already back)")
     p.add_argument("--serial", action="store_true",
                    help="run the files one after the other in this process")
     p.add_argument("--quiet", action="store_true", help="no progress bar")

@@ -7,11 +7,15 @@ library (TORVA_LIB, or beside the package) but not the input files.
 """
 
 import atexit
+import itertools
 import os
 import shutil
 import sys
 import tempfile
 import threading
+import time
+import uuid
+from collections import deque
 from pathlib import Path
 
 import pandas as pd
@@ -129,17 +133,43 @@ def run_local(inputs, lib=None, progress=None):
 
 
 def run_group(items, lib=None):
-    """Runs (name, text) pairs one after the other; their rows, as run_one gives them."""
-    rows = []
+    """Runs (name, text) pairs one after the other: the seconds they took and their rows, as
+    run_one gives them."""
+    start, rows = time.perf_counter(), []
     for name, text in items:
         rows += run_one(name, text, lib)
-    return rows
+    return time.perf_counter() - start, rows
 
 
-# Tasks a worker thread gets at least, when the files are grouped automatically: enough that
-# the workers stay balanced, few enough that the cluster's cost per task stays small.
+# Work a task aims at when the files are grouped automatically: long beside the cluster's cost
+# per task (about 2 ms of CPU), short enough that progress shows and the workers end together.
+_TASK_SECONDS = 0.25
+# Tasks kept on the cluster for every worker thread, so that none waits for its next one.
 _TASKS_PER_THREAD = 2
-_MAX_FILES_PER_TASK = 25
+
+
+class Grouping:
+    """Files the next task takes: `fixed` if the caller says; otherwise one until a task is
+    back, then the files that take _TASK_SECONDS at the pace of those done so far, but no
+    more than a share of the files left that keeps every worker thread busy to the end, nor
+    fewer than an eighth of the _TASK_SECONDS files (tasks too small to be worth their cost)."""
+
+    def __init__(self, threads, fixed=None):
+        self.threads, self.fixed = max(threads, 1), fixed
+        self.seconds = self.files = 0
+
+    def record(self, seconds, files):
+        self.seconds += seconds
+        self.files += files
+
+    def size(self, left):
+        if self.fixed:
+            return self.fixed
+        if not self.files:
+            return 1
+        wanted = max(1, round(_TASK_SECONDS * self.files / max(self.seconds, 1e-9)))
+        share = -(-left // (_TASKS_PER_THREAD * self.threads))
+        return max(1, wanted // 8, min(wanted, share))
 
 
 def local_cluster(workers=None):
@@ -161,10 +191,11 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_p
     `inputs`: paths, input texts, or a mapping name -> path or text. `client`: a
     dask.distributed Client, a scheduler address ("tcp://host:8786"), or None for a
     LocalCluster of `workers` one-thread worker processes (default: one per core).
-    `progress(done, total)` is called as the files finish. A task runs `files_per_task` files
-    in turn (default: as many as give every worker thread two tasks, at most 25), which saves
-    the cluster's cost per task on small files. A task that fails as a whole (its worker died
-    in the engine) is sent again one file a task, so that only the file at fault fails.
+    `progress(done, total)` is called as the files finish. A task runs several files in turn,
+    which saves the cluster's cost per task on small files: `files_per_task`, or by default
+    about a quarter of a second of work, judged from the tasks already back. Two tasks a
+    worker thread are kept on the cluster. A task that fails as a whole (its worker died in
+    the engine) is sent again one file a task, so that only the file at fault fails.
     """
     from dask.distributed import Client, as_completed
 
@@ -181,24 +212,33 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_p
         own = [client]
     try:
         rows = []
-        readable = [(name, text) for name, text, problem in named if not problem]
         for name, _, problem in named:
             if problem:
                 rows += _failure(name, "input not readable", problem)
-        size = files_per_task or _group_size(len(readable), sum(client.nthreads().values()))
-        groups = [readable[k:k + size] for k in range(0, len(readable), size)]
-        group_of = {}
+        waiting = deque((name, text) for name, text, problem in named if not problem)
+        total = len(waiting)
+        grouping = Grouping(sum(client.nthreads().values()), files_per_task)
+        # Keys of this batch's own, so that another batch on the same client, or the end of
+        # an earlier one still being released, never shares a task with it.
+        group_of, keys, batch = {}, itertools.count(), uuid.uuid4().hex[:12]
 
-        def submit(batch):
-            futures = client.map(run_group, batch, [lib] * len(batch), pure=False,
-                                 key=[f"torva-{len(group_of) + k}" for k in range(len(batch))])
-            group_of.update((f.key, group) for f, group in zip(futures, batch))
+        def submit(groups):
+            futures = client.map(run_group, groups, [lib] * len(groups), pure=False,
+                                 key=[f"torva-{batch}-{next(keys)}" for _ in groups])
+            group_of.update((f.key, group) for f, group in zip(futures, groups))
             return futures
 
-        completed = as_completed(submit(groups), with_results=True, raise_errors=False)
+        def top_up(running):
+            groups = []
+            while waiting and running + len(groups) < _TASKS_PER_THREAD * grouping.threads:
+                size = min(grouping.size(len(waiting)), len(waiting))
+                groups.append([waiting.popleft() for _ in range(size)])
+            return submit(groups)
+
+        completed = as_completed(top_up(0), with_results=True, raise_errors=False)
         done = 0
-        for future, part in completed:
-            group = group_of[future.key]
+        for future, outcome in completed:
+            group = group_of.pop(future.key)
             if future.status == "error":
                 if len(group) > 1:
                     for single in submit([[item] for item in group]):
@@ -207,21 +247,19 @@ def run_many(inputs, client=None, lib=None, progress=None, workers=None, files_p
                 # The file's worker died in the engine (dask retries such a task on other
                 # workers before it gives up), or the worker lacks the package.
                 part = _failure(group[0][0], "task failed", _describe(future.exception()))
+            else:
+                seconds, part = outcome
+                grouping.record(seconds, len(group))
             rows += part
             done += len(group)
             if progress:
-                progress(done, len(readable))
+                progress(done, total)
+            for more in top_up(completed.count()):
+                completed.add(more)
         return _frame(rows, [name for name, _, _ in named])
     finally:
         for thing in own:
             thing.close()
-
-
-def _group_size(files, threads):
-    """Files a task when the caller does not say."""
-    if files == 0 or threads == 0:
-        return 1
-    return max(1, min(_MAX_FILES_PER_TASK, files // (threads * _TASKS_PER_THREAD)))
 
 
 def _describe(exception):
