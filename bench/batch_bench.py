@@ -129,15 +129,15 @@ def main():
     wall = {"engine": [], "loop": [], "cluster": [], "grouped": [], "own": []}
     cpu = {"engine": [], "loop": [], "cluster": [], "own": []}
     ratios, grouped_ratios = [], []
-    share, n = dict(texts), len(texts)
+    inputs, n = dict(texts), len(texts)
     for _ in range(args.rounds):
-        engine_wall, engine_cpu = engine_only(share, lib)
+        engine_wall, engine_cpu = engine_only(inputs, lib)
         wall["engine"].append(engine_wall * 1e3)
         cpu["engine"].append(engine_cpu * 1e3)
         clock = EngineClock()
         engine.call_engine = clock
         start, c0 = time.perf_counter(), time.process_time()
-        loop = run_local(share, lib=str(lib))
+        loop = run_local(inputs, lib=str(lib))
         loop_s = time.perf_counter() - start
         loop_cpu = time.process_time() - c0
         engine.call_engine = clock.calls
@@ -146,13 +146,13 @@ def main():
         cpu["own"].append((loop_cpu - clock.cpu) / n * 1e3)
         workers0, c0 = client.run(time.process_time), time.process_time()
         start = time.perf_counter()
-        rows = run_many(share, client=client, lib=str(lib))
+        rows = run_many(inputs, client=client, lib=str(lib))
         cluster_s = time.perf_counter() - start
         workers1 = client.run(time.process_time)
         spent = time.process_time() - c0 + sum(workers1[w] - workers0[w] for w in workers0)
         cpu["cluster"].append(spent / n * 1e3)
         start = time.perf_counter()
-        grouped = run_many(share, client=client, lib=str(lib), files_per_task=args.group)
+        grouped = run_many(inputs, client=client, lib=str(lib), files_per_task=args.group)
         grouped_s = time.perf_counter() - start
         assert (loop["error"] == 0).all() and rows.equals(loop), "rows differ"
         assert grouped.equals(loop), "rows of the grouped tasks differ"
